@@ -1,0 +1,73 @@
+#pragma once
+#include <QMainWindow>
+#include <array>
+
+#include "match/matchengine.h"
+#include "match/matchhost.h"
+
+class QLabel;
+class QTimer;
+
+namespace vantorelle {
+
+class BoardWidget;
+class SoundPlayer;
+struct GameState;
+class Rng;
+
+// The main window: the board, the scoreboard, the darts in hand and the
+// commentary line. It shows the match state and answers the rules' requests
+// (pauses, calls, overlays, the flight of a dart).
+class frmDarts : public QMainWindow, public MatchHost {
+    Q_OBJECT
+public:
+    frmDarts(GameState& state, Rng& rng, double timeScale);
+    ~frmDarts() override;
+
+    MatchEngine& engine() { return m_engine; }
+    BoardWidget* board() const { return m_board; }
+    double timeScale() const { return m_timeScale; }
+
+    // MatchHost
+    void pause(double seconds) override;
+    void processEvents() override;
+    void waitForEvents() override;
+    void play(std::string_view path, bool wait) override;
+    void comment(std::string_view text) override;
+    void showInfo(std::string_view text) override;
+    void refresh() override;
+    void send(std::string_view message) override;
+    void animate(int x, int y, char pose) override;
+    void clearBoard() override;
+    void setAimTimer(bool on) override;
+    bool boardVisible() const override;
+    bool confirm(std::string_view question) override;
+    void showSetupMenu() override;
+    void careerMatchOver(std::string_view winner) override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void buildScoreboard();
+    void layoutControls();
+    void frameDelay();
+
+    GameState& m_st;
+    Rng& m_rng;
+    double m_timeScale;
+    MatchEngine m_engine;
+    SoundPlayer* m_sound = nullptr;
+    QTimer* m_tmrConfuse = nullptr;
+    BoardWidget* m_board = nullptr;
+    QWidget* m_picContainer = nullptr;
+    QLabel* m_lblComments = nullptr;
+    std::array<QLabel*, 3> m_lblPlayer{};
+    std::array<QLabel*, 3> m_lblScore{};
+    std::array<QLabel*, 3> m_lblLegs{};
+    std::array<QLabel*, 3> m_lblSets{};
+    std::array<QWidget*, 6> m_picDart{};
+};
+
+} // namespace vantorelle

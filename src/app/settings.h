@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+namespace vantorelle {
+
+struct GameState;
+
+// The settings kept under ZEKO / Application: "Player1", "Sound", "Cricket",
+// and "AppPath", written at every start.
+void loadSettings(GameState& st);
+void saveAppPath(const QString& folder);
+void saveSound(bool on);
+
+// "True"/"False" as the settings store them; anything else is false.
+bool settingBool(const QString& text, bool whenMissing, bool present);
+
+} // namespace vantorelle

@@ -1,0 +1,46 @@
+#pragma once
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "match/gamestate.h"
+#include "match/rng.h"
+
+namespace vantorelle {
+
+class frmDarts;
+
+// How a run starts: its folders, its random seed and its time scale. main()
+// takes them from the environment; tests give their own.
+struct StartOptions {
+    QString appFolder;  // empty: resolved
+    QString dataFolder; // empty: resolved
+    std::optional<std::uint64_t> seed; // none: from the clock
+    double timeScale = 1.0;            // multiplies every pause and time-out
+};
+
+// One running program: its state, its random source and its windows.
+struct Vantorelle {
+    GameState state;
+    Rng rng{0};
+    double timeScale = 1.0;
+    std::unique_ptr<frmDarts> main;
+    ~Vantorelle();
+};
+
+struct StartResult {
+    std::unique_ptr<Vantorelle> app;
+    QString error; // what stopped the start, for the user
+};
+
+// VANTORELLE_HOME, VANTORELLE_DATA, VANTORELLE_SEED and VANTORELLE_TIME_SCALE.
+StartOptions optionsFromEnvironment();
+
+// Everything main() does before the event loop: resolve the folders, read the
+// settings and the roster, create and show the main window.
+StartResult startVantorelle(const StartOptions& options);
+
+// main(): start, report a failed start and exit non-zero, or run.
+int runVantorelle(int argc, char** argv);
+
+} // namespace vantorelle

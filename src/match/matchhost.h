@@ -1,0 +1,45 @@
+#pragma once
+#include <string_view>
+
+namespace vantorelle {
+
+// What the match rules ask of the window they run in. The Qt main window
+// answers for real; tests answer with a recorder.
+class MatchHost {
+public:
+    virtual ~MatchHost() = default;
+
+    // Wait this many seconds of game time while the event loop keeps running.
+    virtual void pause(double seconds) = 0;
+    // Let the event loop run once, without waiting.
+    virtual void processEvents() = 0;
+    // Sleep until something happens (a click, a tick, a message), then handle it.
+    virtual void waitForEvents() = 0;
+    // Play a clip by its path under the application folder ("Sounds/Dart/Clean1.wav");
+    // with wait, return when it has ended.
+    virtual void play(std::string_view path, bool wait) = 0;
+    // The commentary line changed (the state holds it, upper-cased).
+    virtual void comment(std::string_view text) = 0;
+    // The information overlay, modal.
+    virtual void showInfo(std::string_view text) = 0;
+    // Show the scoreboard, the names' colours and the darts in hand from the state.
+    virtual void refresh() = 0;
+    // A game message to the other machine.
+    virtual void send(std::string_view message) = 0;
+    // The flight of the dart now landing at (x, y) with this pose; it stays drawn.
+    virtual void animate(int x, int y, char pose) = 0;
+    // Clear the darts off the board.
+    virtual void clearBoard() = 0;
+    // Start or stop the aim timer.
+    virtual void setAimTimer(bool on) = 0;
+    // The board is still on screen (hiding it abandons a waiting bull-up).
+    virtual bool boardVisible() const = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool confirm(std::string_view question) = 0;
+    // An exhibition match has ended: the setup panel is back on its first page.
+    virtual void showSetupMenu() = 0;
+    // A career match has ended with this winner.
+    virtual void careerMatchOver(std::string_view winner) = 0;
+};
+
+} // namespace vantorelle
