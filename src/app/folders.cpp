@@ -43,14 +43,18 @@ Folders resolveFolders(const FolderInputs& in)
         f.data = in.envData;
     else if (writableDir(fs::path(f.app) / "Data") || in.userDataDir.empty())
         f.data = (fs::path(f.app) / "Data").string();
-    else
+    else {
         f.data = in.userDataDir;
+        f.perUser = true;
+    }
     return f;
 }
 
 bool seedDataFolder(const Folders& f)
 {
     std::error_code ec;
+    if (!f.perUser)
+        return true;
     const fs::path target = fs::path(f.data) / "Stats.dat";
     if (fs::exists(target, ec))
         return true;

@@ -7,6 +7,7 @@ namespace vantorelle {
 struct Folders {
     std::string app;  // read-only assets: Data/Stats.dat as shipped, compaim.dat, Sounds
     std::string data; // Stats.dat, careers and histories
+    bool perUser = false; // data lives in the per-user folder, seeded on first run
 };
 
 struct FolderInputs {
@@ -23,8 +24,8 @@ struct FolderInputs {
 // else the per-user folder, which is seeded with the shipped Stats.dat.
 Folders resolveFolders(const FolderInputs& in);
 
-// Copies the shipped roster into a data folder that has none; false when that
-// could not be done.
+// Copies the shipped roster into a per-user data folder that has none; false
+// when that could not be done. Other data folders are left as they are.
 bool seedDataFolder(const Folders& f);
 
 } // namespace vantorelle

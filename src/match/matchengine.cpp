@@ -395,14 +395,18 @@ void MatchEngine::StartGame()
     if (w == 0)
         return;
 
-    m_st.resetMatchStats();
-    m_st.yellowPlayer = w;
-    m_st.bytTurnScore = 0;
-    m_st.bytDart = 0;
-    playerOnThrowComment(w);
-    m_host.refresh();
-    Say("Game");
-    m_host.processEvents();
+    {
+        // Nobody throws until the throw has been handed over.
+        FlagGuard starting(m_turnEnding);
+        m_st.resetMatchStats();
+        m_st.yellowPlayer = w;
+        m_st.bytTurnScore = 0;
+        m_st.bytDart = 0;
+        playerOnThrowComment(w);
+        m_host.refresh();
+        Say("Game");
+        m_host.processEvents();
+    }
 
     m_st.currentPlayer = otherPlayer(w);
     ChangePlayer(false);

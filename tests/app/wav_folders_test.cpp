@@ -112,7 +112,7 @@ TEST(Folders, EnvironmentFirstThenBesideTheExecutable)
     }
     fs::permissions(share.path / "Data", fs::perms::owner_all);
 
-    Folders seeded{share.path.string(), (user.path / "seeded").string()};
+    Folders seeded{share.path.string(), (user.path / "seeded").string(), true};
     EXPECT_TRUE(seedDataFolder(seeded));
     std::ifstream copy(user.path / "seeded" / "Stats.dat");
     std::string text;
@@ -124,4 +124,8 @@ TEST(Folders, EnvironmentFirstThenBesideTheExecutable)
     std::ifstream again(user.path / "seeded" / "Stats.dat");
     again >> text;
     EXPECT_EQ(text, "mine");
+    // A data folder named by the player is never filled behind his back.
+    Folders named{share.path.string(), (user.path / "named").string(), false};
+    seedDataFolder(named);
+    EXPECT_FALSE(fs::exists(user.path / "named" / "Stats.dat"));
 }

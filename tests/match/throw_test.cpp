@@ -111,6 +111,23 @@ TEST_F(Aiming, ClicksOutOfTurnAreIgnored)
     EXPECT_EQ(st.stat(1, kStatDarts), 3);
 }
 
+TEST_F(Aiming, NoDartDuringTheGameCallBeforeTheThrowIsHandedOver)
+{
+    st.soundOn = true;
+    st.player(2).realBoard = true;
+    queueBullUp(2);
+    // Pauses: the bull-up's three, the lead-out of "Bullseye", then "Game".
+    for (int i = 0; i < 4; ++i)
+        host.onPause.push_back(nullptr);
+    host.onPause.push_back([this] { engine.boardMouseDown(1, 2580, 1425); });
+    engine.StartGame();
+    EXPECT_EQ(host.pauses.size(), 5u);
+    EXPECT_EQ(st.currentPlayer, 2);
+    EXPECT_EQ(st.bytDart, 0);
+    EXPECT_EQ(st.stat(2, kStatDarts), 0);
+    EXPECT_TRUE(host.questions.empty());
+}
+
 TEST_F(Aiming, EachPlayerThrowsOneBullUpDart)
 {
     st.player(1).realBoard = true;

@@ -1,0 +1,230 @@
+#include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "app/settings.h"
+#include "gui/guihelpers.h"
+#include "match/bed.h"
+#include "match/board.h"
+
+using namespace vantorelle;
+using namespace vantorelle::testing;
+
+namespace {
+
+QSettings zeko()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ZEKO"), QStringLiteral("ZEKO"));
+}
+
+} // namespace
+
+TEST(StartUp, MainWindowShowsBoardScoreboardDartsAndCommentary)
+{
+    {
+        auto s = zeko();
+        s.beginGroup(QStringLiteral("Application"));
+        s.setValue(QStringLiteral("Sound"), QStringLiteral("False"));
+        s.setValue(QStringLiteral("Cricket"), QStringLiteral("True"));
+        s.setValue(QStringLiteral("Player1"), QStringLiteral("Nia"));
+    }
+    RunningGame game;
+    ASSERT_TRUE(game.app) << game.error.toStdString();
+    EXPECT_TRUE(game.win().isVisible());
+    EXPECT_EQ(game.win().objectName(), "frmDarts");
+    EXPECT_EQ(game.win().windowTitle(), "VANTORELLE!");
+    ASSERT_NE(game.find("Picture1"), nullptr);
+    for (int p = 1; p <= 2; ++p)
+        for (const char* name : {"lblPlayer_%1", "lblScore_%1", "lblLegs_%1", "lblSets_%1"})
+            EXPECT_NE(game.find<QLabel>(QString::fromLatin1(name).arg(p)), nullptr) << name << p;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NE(game.find(QStringLiteral("picDart_%1").arg(i)), nullptr) << i;
+    EXPECT_EQ(game.find<QLabel>("lblComments")->text(), "GAME ON!");
+    EXPECT_EQ(game.find<QLabel>("lblScore_1")->text(), "501");
+
+    // Settings read, and the application folder written.
+    EXPECT_FALSE(game.st().soundOn);
+    EXPECT_TRUE(game.st().cricketUnlocked);
+    EXPECT_EQ(game.st().savedPlayer1Name, "Nia");
+    EXPECT_EQ(game.st().roster.lines.size(), 160u);
+    auto s = zeko();
+    EXPECT_EQ(s.value(QStringLiteral("Application/AppPath")).toString(), QStringLiteral(VANTORELLE_ASSETS));
+
+    // A "Sound" value that is no Boolean turns sound off; a missing one means on.
+    EXPECT_FALSE(settingBool(QStringLiteral("maybe"), true, true));
+    EXPECT_TRUE(settingBool(QString(), true, false));
+    EXPECT_TRUE(settingBool(QStringLiteral("true"), false, true));
+    s.remove(QStringLiteral("Application"));
+}
+
+TEST(StartUp, MissingOrDamagedRosterStopsWithAClearMessage)
+{
+    RunningGame missing(1, false);
+    EXPECT_FALSE(missing.app);
+    EXPECT_TRUE(missing.error.contains("Stats.dat")) << missing.error.toStdString();
+    EXPECT_TRUE(missing.error.contains("missing")) << missing.error.toStdString();
+
+    RunningGame shortFile(1, false, [](const QString& dir) {
+        QFile f(dir + "/Stats.dat");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("HEAD,1\r\n1,A,B,ENG,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+    });
+    EXPECT_FALSE(shortFile.app);
+    EXPECT_TRUE(shortFile.error.contains("Stats.dat"));
+    EXPECT_TRUE(shortFile.error.contains("1 players")) << shortFile.error.toStdString();
+
+    RunningGame fewFields(1, false, [](const QString& dir) {
+        QFile f(dir + "/Stats.dat");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("HEAD,1\r\n1,A,B,ENG\r\n");
+    });
+    EXPECT_FALSE(fewFields.app);
+    EXPECT_TRUE(fewFields.error.contains("17")) << fewFields.error.toStdString();
+}
+
+TEST(StartUp, QuitAsksFirst)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    {
+        AutoAnswer no(QMessageBox::No);
+        game.win().close();
+        EXPECT_TRUE(game.win().isVisible());
+        ASSERT_EQ(no.texts.size(), 1);
+        EXPECT_EQ(no.texts[0], "Are you sure you want to quit?");
+        EXPECT_FALSE(game.st().quitting);
+        EXPECT_FALSE(game.st().unloading);
+    }
+    {
+        AutoAnswer yes(QMessageBox::Yes);
+        game.win().close();
+        EXPECT_FALSE(game.win().isVisible());
+        EXPECT_TRUE(game.st().quitting);
+        EXPECT_TRUE(game.st().blnStopped);
+    }
+    // Once confirmed, closing again does not ask.
+    game.win().show();
+    AutoAnswer watch(QMessageBox::No);
+    game.win().close();
+    EXPECT_FALSE(game.win().isVisible());
+    EXPECT_TRUE(watch.texts.isEmpty());
+}
+
+// Plays the bull-up and every turn of a match by clicking the board: player 1
+// aims with the pulsing circle at `aim1`, player 2 plays at a real board and
+// clicks the beds of `plan2` in order.
+class BoardScript : public QObject {
+public:
+    BoardScript(RunningGame& g, Point aim1, std::vector<std::string> plan2)
+        : m_g(g), m_aim1(aim1), m_plan2(std::move(plan2))
+    {
+        m_timer.setInterval(2);
+        connect(&m_timer, &QTimer::timeout, this, &BoardScript::step);
+        m_timer.start();
+    }
+    int aimedDarts = 0;
+    void stop() { m_timer.stop(); }
+
+private:
+    void step()
+    {
+        GameState& st = m_g.st();
+        if (st.blnStopped || QApplication::activeModalWidget())
+            return;
+        BoardWidget* board = m_g.win().board();
+        if (st.currentPlayer == 2) {
+            if (st.blnBullUp && (st.bytDart != 1 || st.blnBullDartDown))
+                return;
+            if (!st.blnBullUp && st.yellowPlayer != 2)
+                return;
+            const std::string bed = st.blnBullUp ? "S50" : m_plan2.at(m_next2);
+            const Point p = *GetCoords(bed);
+            const int before = st.stat(2, kStatDarts);
+            clickBoard(board, p.x, p.y);
+            if (!st.blnBullUp && st.stat(2, kStatDarts) > before)
+                ++m_next2;
+            return;
+        }
+        if (st.blnBullUp && (st.bytDart != 0 || st.blnBullDartDown))
+            return;
+        if (!st.blnBullUp && st.yellowPlayer != 1)
+            return;
+        // Aim: start the circle, freeze the width when small, throw when the height is.
+        if (!st.aimTimerOn) {
+            clickBoard(board, m_aim1.x, m_aim1.y);
+        } else if (st.aim.freeX && st.aim.width <= 200) {
+            clickBoard(board, m_aim1.x, m_aim1.y, Qt::RightButton);
+        } else if (!st.aim.freeX && st.aim.freeY && st.aim.height <= 200) {
+            clickBoard(board, m_aim1.x, m_aim1.y);
+            ++aimedDarts;
+        }
+    }
+
+    RunningGame& m_g;
+    Point m_aim1;
+    std::vector<std::string> m_plan2;
+    std::size_t m_next2 = 0;
+    QTimer m_timer;
+};
+
+TEST(MatchWindow, RealBoardClickLandsTheDartWhereClicked)
+{
+    RunningGame game(7);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    st.player(1).name = "Nia Quarrell";
+    st.player(2).name = "Tomas Vell";
+    st.player(1).realBoard = true;
+    st.player(2).realBoard = true;
+    AutoAnswer yes(QMessageBox::Yes);
+    BoardScript script(game, {2595, 2595}, {});
+    // Both throw the bull-up on the bull; player 1 wins the tie.
+    game.win().engine().StartGame();
+    script.stop();
+    ASSERT_EQ(st.currentPlayer, 1);
+    ASSERT_FALSE(st.blnBullUp);
+
+    clickBoard(game.win().board(), 2580, 1425);
+    EXPECT_EQ(st.bytDart, 1);
+    EXPECT_EQ(st.strBed, "T20");
+    EXPECT_EQ(st.intDartX[1], 2580);
+    EXPECT_EQ(st.intDartY[1], 1425);
+    EXPECT_EQ(yes.texts.last(), "T20 - CONFIRM DART?");
+    EXPECT_EQ(game.find<QLabel>("lblComments")->text(), "DART 1 HITS 60");
+    EXPECT_FALSE(game.find("picDart_2")->isVisible());
+    EXPECT_TRUE(game.find("picDart_1")->isVisible());
+}
+
+TEST(MatchWindow, WholeMatchOfFiveOhOneOnTheBoard)
+{
+    RunningGame game(2024);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    st.player(1).name = "Nia Quarrell";
+    st.player(2).name = "Tomas Vell";
+    st.player(2).realBoard = true;
+    st.intStartScore = 501;
+    st.bytLegsToWin = 1;
+    st.bytSetstoWin = 1;
+
+    AutoAnswer yes(QMessageBox::Yes);
+    // Nia aims at the single 20, 600 units above the bull; Tomas throws a nine-darter.
+    BoardScript script(game, {2595, 1995},
+                       {"T20", "T20", "T20", "T20", "T20", "T20", "T20", "T19", "D12"});
+    game.win().engine().StartGame();
+    EXPECT_EQ(st.intBullWinner, 2);
+    ASSERT_TRUE(waitUntil([&] { return st.blnStopped; }));
+
+    EXPECT_EQ(st.player(2).sets, 1);
+    EXPECT_EQ(st.player(1).sets, 0);
+    EXPECT_EQ(st.stat(2, kStatDarts), 9);
+    EXPECT_EQ(st.stat(2, kStatPoints), 501);
+    EXPECT_EQ(st.stat(2, kStat180), 2);
+    EXPECT_EQ(st.stat(2, kStatDoublesHit), 1);
+    EXPECT_EQ(st.stat(1, kStatDarts), 6);
+    EXPECT_EQ(script.aimedDarts, 7); // the bull-up dart and two turns
+    EXPECT_GT(st.stat(1, kStatPoints), 0);
+    EXPECT_EQ(game.find<QLabel>("lblComments")->text(), "GAME, SHOT AND THE MATCH, TOMAS VELL");
+    EXPECT_FALSE(game.find("picContainer")->isVisible());
+    EXPECT_FALSE(st.aimTimerOn);
+}
