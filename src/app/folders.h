@@ -5,8 +5,8 @@ namespace vantorelle {
 
 // Where the program finds its assets and keeps its data.
 struct Folders {
-    std::string app;  // read-only assets: Data/Stats.dat as shipped, compaim.dat, Sounds
-    std::string data; // Stats.dat, careers and histories
+    std::string app;      // read-only assets: Data/Stats.dat as shipped, compaim.dat, Sounds
+    std::string data;     // Stats.dat, careers and histories
     bool perUser = false; // data lives in the per-user folder, seeded on first run
 };
 

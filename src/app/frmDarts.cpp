@@ -103,8 +103,10 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
     m_tmrConfuse->setInterval(16);
     m_tmrConfuse->setTimerType(Qt::PreciseTimer);
     connect(m_tmrConfuse, &QTimer::timeout, this, [this] {
+        // Repaint only where the circle was and is.
+        const QRect before = m_board->aimRect();
         m_engine.aimTick();
-        m_board->update();
+        m_board->update(before.united(m_board->aimRect()));
     });
 
     resize(1024, 720);
@@ -256,8 +258,8 @@ void frmDarts::animate(int x, int y, char pose)
         int dx, dy;
     };
     static constexpr Frame kFlight[] = {
-        {DartPicture::Big, 150, -3750},         {DartPicture::MediumBig, 100, -3500},
-        {DartPicture::MediumSmall, 50, -3250},  {DartPicture::MediumSmall, 0, -3000},
+        {DartPicture::Big, 150, -3750},        {DartPicture::MediumBig, 100, -3500},
+        {DartPicture::MediumSmall, 50, -3250}, {DartPicture::MediumSmall, 0, -3000},
         {DartPicture::MediumSmall, 0, -2750},
     };
     for (const auto& f : kFlight) {

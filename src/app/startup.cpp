@@ -51,8 +51,8 @@ StartResult startVantorelle(const StartOptions& options)
     StartResult result;
     auto app = std::make_unique<Vantorelle>();
     app->timeScale = options.timeScale;
-    const auto seed = options.seed.value_or(
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    const auto seed =
+        options.seed.value_or(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     app->rng.reseed(seed);
 
     GameState& st = app->state;

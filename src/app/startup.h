@@ -13,8 +13,8 @@ class frmDarts;
 // How a run starts: its folders, its random seed and its time scale. main()
 // takes them from the environment; tests give their own.
 struct StartOptions {
-    QString appFolder;  // empty: resolved
-    QString dataFolder; // empty: resolved
+    QString appFolder;                 // empty: resolved
+    QString dataFolder;                // empty: resolved
     std::optional<std::uint64_t> seed; // none: from the clock
     double timeScale = 1.0;            // multiplies every pause and time-out
 };

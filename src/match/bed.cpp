@@ -17,9 +17,12 @@ int bedValue(std::string_view code)
     if (code.empty())
         return 0;
     switch (code[0]) {
-    case 'D': return n * 2;
-    case 'T': return n * 3;
-    default: return n;
+    case 'D':
+        return n * 2;
+    case 'T':
+        return n * 3;
+    default:
+        return n;
     }
 }
 

@@ -16,7 +16,7 @@ inline constexpr int kCentreX = 2595; // middle of the bull
 inline constexpr int kCentreY = 2595;
 inline constexpr int kBullUpX = 2600; // the bull-up is measured from here
 inline constexpr int kBullUpY = 2600;
-inline constexpr int kSize = 5190;    // width and height of the board picture
+inline constexpr int kSize = 5190; // width and height of the board picture
 inline constexpr int kUnitsPerPixel = 15;
 
 inline constexpr double kBull = 80;
@@ -27,8 +27,7 @@ inline constexpr double kDoubleIn = 1860;
 inline constexpr double kDoubleOut = 1960;
 
 // Clockwise from the top.
-inline constexpr std::array<int, 20> kSegments{20, 1, 18, 4, 13, 6, 10, 15, 2, 17,
-                                               3, 19, 7, 16, 8, 11, 14, 9, 12, 5};
+inline constexpr std::array<int, 20> kSegments{20, 1, 18, 4, 13, 6, 10, 15, 2, 17, 3, 19, 7, 16, 8, 11, 14, 9, 12, 5};
 } // namespace board
 
 struct Point {

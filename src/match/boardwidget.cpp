@@ -58,8 +58,8 @@ void paintDartboard(QPainter& p)
     // Wires.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kWire, 14));
-    for (double r : {board::kBull, board::kOuterBull, board::kTrebleIn, board::kTrebleOut, board::kDoubleIn,
-                     board::kDoubleOut})
+    for (double r :
+         {board::kBull, board::kOuterBull, board::kTrebleIn, board::kTrebleOut, board::kDoubleIn, board::kDoubleOut})
         p.drawEllipse(c, r, r);
     for (int k = 0; k < 20; ++k) {
         const double a = qDegreesToRadians(-9 + 18.0 * k);
@@ -106,6 +106,13 @@ QPoint BoardWidget::toUnits(const QPointF& px) const
     if (s <= 0)
         return {};
     return {qRound(px.x() / s), qRound(px.y() / s)};
+}
+
+QRect BoardWidget::aimRect() const
+{
+    const double s = pixelsPerUnit();
+    const QRectF r(m_st.aim.left * s, m_st.aim.top * s, m_st.aim.width * s, m_st.aim.height * s);
+    return r.toAlignedRect().adjusted(-4, -4, 4, 4);
 }
 
 void BoardWidget::clearLayer()

@@ -27,6 +27,9 @@ public:
     QPoint toUnits(const QPointF& px) const;
     QPoint unitsToWidget(int ux, int uy) const { return toPixels(ux, uy); }
 
+    // Where the aim circle is drawn, in widget pixels (with its outline).
+    QRect aimRect() const;
+
     // The drawing layer.
     void clearLayer();
     void drawPicture(DartPicture kind, int player, char pose, int cornerX, int cornerY);

@@ -15,10 +15,14 @@ QColor playerColour(int player)
 QSizeF dartPictureSize(DartPicture kind)
 {
     switch (kind) {
-    case DartPicture::Big: return {900, 1800};
-    case DartPicture::MediumBig: return {750, 1500};
-    case DartPicture::MediumSmall: return {600, 1200};
-    case DartPicture::Small: return {600, 600};
+    case DartPicture::Big:
+        return {900, 1800};
+    case DartPicture::MediumBig:
+        return {750, 1500};
+    case DartPicture::MediumSmall:
+        return {600, 1200};
+    case DartPicture::Small:
+        return {600, 600};
     }
     return {600, 600};
 }
@@ -65,10 +69,17 @@ void drawStuck(QPainter& p, const QColor& colour, char pose)
 {
     double degrees = 45;
     switch (pose) {
-    case 'b': degrees = 28; break;  // steeper
-    case 'c': degrees = 62; break;  // flatter
-    case 'd': degrees = 14; break;  // nearly upright, pushed by another dart
-    default: break;
+    case 'b':
+        degrees = 28;
+        break; // steeper
+    case 'c':
+        degrees = 62;
+        break; // flatter
+    case 'd':
+        degrees = 14;
+        break; // nearly upright, pushed by another dart
+    default:
+        break;
     }
     p.translate(590, 590);
     p.rotate(-degrees); // the barrel points straight up before the lean

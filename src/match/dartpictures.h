@@ -5,10 +5,10 @@ namespace vantorelle {
 
 // The pictures of a dart, drawn by the program in each player's colours.
 enum class DartPicture {
-    Big,          // first flight frame
-    MediumBig,    // second flight frame, last bounce-out frame
-    MediumSmall,  // later flight frames, first bounce-out frame
-    Small,        // the dart stuck in the board; its tip 590 units right of and below the corner
+    Big,         // first flight frame
+    MediumBig,   // second flight frame, last bounce-out frame
+    MediumSmall, // later flight frames, first bounce-out frame
+    Small,       // the dart stuck in the board; its tip 590 units right of and below the corner
 };
 
 // Size of a picture in board units.

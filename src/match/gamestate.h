@@ -90,7 +90,7 @@ struct GameState {
     int intBullWinner = 1;
 
     // What the scoreboard shows.
-    int yellowPlayer = 0; // whose name is drawn in yellow (0: nobody)
+    int yellowPlayer = 0;             // whose name is drawn in yellow (0: nobody)
     std::array<bool, 6> dartInHand{}; // picDart 0..2 player 1, 3..5 player 2
     bool scoreboardVisible = false;
     bool cricketBoardShown = false;
@@ -113,10 +113,16 @@ struct GameState {
     PlayerState& player(int p) { return players[static_cast<std::size_t>(p)]; }
     const PlayerState& player(int p) const { return players[static_cast<std::size_t>(p)]; }
     int& stat(int p, int column) { return matchStats[static_cast<std::size_t>(p)][static_cast<std::size_t>(column)]; }
-    int stat(int p, int column) const { return matchStats[static_cast<std::size_t>(p)][static_cast<std::size_t>(column)]; }
+    int stat(int p, int column) const
+    {
+        return matchStats[static_cast<std::size_t>(p)][static_cast<std::size_t>(column)];
+    }
     void resetMatchStats() { matchStats = {}; }
 };
 
-inline int otherPlayer(int p) { return p == 1 ? 2 : 1; }
+inline int otherPlayer(int p)
+{
+    return p == 1 ? 2 : 1;
+}
 
 } // namespace vantorelle

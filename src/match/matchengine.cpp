@@ -568,8 +568,7 @@ void MatchEngine::boardMouseDown(int button, int x, int y)
         return;
     if (m_st.bytDart == 3)
         return;
-    if (m_st.blnBullUp &&
-        ((p == 1 && m_st.bytDart == 1) || (p == 2 && m_st.bytDart == 2) || m_st.blnBullDartDown))
+    if (m_st.blnBullUp && ((p == 1 && m_st.bytDart == 1) || (p == 2 && m_st.bytDart == 2) || m_st.blnBullDartDown))
         return; // one bull-up dart each
 
     if (m_st.player(p).realBoard) {

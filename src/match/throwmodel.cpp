@@ -16,15 +16,8 @@ struct LevelRow {
 
 constexpr LevelRow kLevels[] = {
     //  level  t1   t2    a   b
-    {1, 101, 105, 8, 6},
-    {2, 97, 101, 7, 5},
-    {3, 93, 97, 6, 4},
-    {4, 89, 93, 5, 3},
-    {6, 85, 89, 4, 2},
-    {8, 81, 85, 2, 0},
-    {9, 77, 81, 0, -2},
-    {12, 73, 77, -2, -4},
-    {16, 65, 69, -6, -8},
+    {1, 101, 105, 8, 6}, {2, 97, 101, 7, 5}, {3, 93, 97, 6, 4},    {4, 89, 93, 5, 3},    {6, 85, 89, 4, 2},
+    {8, 81, 85, 2, 0},   {9, 77, 81, 0, -2}, {12, 73, 77, -2, -4}, {16, 65, 69, -6, -8},
 };
 
 const LevelRow& levelRow(int level)
@@ -35,7 +28,10 @@ const LevelRow& levelRow(int level)
     return kLevels[std::size(kLevels) - 1];
 }
 
-bool plusSign(Rng& rng) { return rng.pick(2, 1) == 1; }
+bool plusSign(Rng& rng)
+{
+    return rng.pick(2, 1) == 1;
+}
 
 } // namespace
 

@@ -9,9 +9,18 @@ namespace vantorelle {
 
 namespace {
 
-Target single(int n) { return {makeBed('S', n), {}}; }
-Target treble(int n) { return {makeBed('T', n), {}}; }
-Target either(const char* a, const char* b) { return {a, b}; }
+Target single(int n)
+{
+    return {makeBed('S', n), {}};
+}
+Target treble(int n)
+{
+    return {makeBed('T', n), {}};
+}
+Target either(const char* a, const char* b)
+{
+    return {a, b};
+}
 
 // Targets that depend on nothing but the score.
 struct Row {
@@ -21,23 +30,19 @@ struct Row {
 };
 
 constexpr Row kFixed[] = {
-    {3, "S01", nullptr},  {5, "S01", nullptr},  {9, "S01", nullptr},  {17, "S01", nullptr},
-    {33, "S01", nullptr}, {7, "S03", nullptr},  {11, "S03", nullptr}, {19, "S03", nullptr},
-    {35, "S03", nullptr}, {13, "S05", nullptr}, {21, "S05", nullptr}, {37, "S05", nullptr},
-    {15, "S07", nullptr}, {23, "S07", nullptr}, {39, "S07", nullptr}, {25, "S09", nullptr},
-    {27, "S11", nullptr}, {29, "S13", nullptr}, {31, "S15", nullptr},
-    {63, "T13", nullptr}, {67, "T17", nullptr}, {68, "T20", nullptr}, {69, "T19", nullptr},
-    {71, "T17", "T13"},   {79, "T17", "T13"},   {72, "T20", "T12"},   {74, "T18", "T14"},
-    {75, "T13", "T17"},   {77, "T19", "T15"},   {81, "T19", "T15"},   {78, "T18", "T20"},
-    {80, "T20", "T16"},   {84, "T20", "T16"},   {82, "T14", nullptr}, {83, "T17", nullptr},
-    {87, "T17", nullptr}, {91, "T17", nullptr}, {85, "T15", nullptr}, {64, "T16", nullptr},
-    {88, "T16", nullptr}, {86, "T18", nullptr}, {90, "T18", nullptr}, {94, "T18", nullptr},
-    {122, "T18", nullptr}, {76, "T20", nullptr}, {92, "T20", nullptr}, {96, "T20", nullptr},
-    {98, "T20", nullptr}, {121, "S25", nullptr},
-    {73, "T19", nullptr}, {89, "T19", nullptr}, {93, "T19", nullptr}, {95, "T19", nullptr},
-    {97, "T19", nullptr}, {99, "T19", nullptr}, {103, "T19", nullptr}, {108, "T19", nullptr},
-    {115, "T19", nullptr}, {119, "T19", nullptr}, {126, "T19", nullptr}, {129, "T19", nullptr},
-    {157, "T19", nullptr}, {164, "T19", nullptr},
+    {3, "S01", nullptr},   {5, "S01", nullptr},   {9, "S01", nullptr},   {17, "S01", nullptr},  {33, "S01", nullptr},
+    {7, "S03", nullptr},   {11, "S03", nullptr},  {19, "S03", nullptr},  {35, "S03", nullptr},  {13, "S05", nullptr},
+    {21, "S05", nullptr},  {37, "S05", nullptr},  {15, "S07", nullptr},  {23, "S07", nullptr},  {39, "S07", nullptr},
+    {25, "S09", nullptr},  {27, "S11", nullptr},  {29, "S13", nullptr},  {31, "S15", nullptr},  {63, "T13", nullptr},
+    {67, "T17", nullptr},  {68, "T20", nullptr},  {69, "T19", nullptr},  {71, "T17", "T13"},    {79, "T17", "T13"},
+    {72, "T20", "T12"},    {74, "T18", "T14"},    {75, "T13", "T17"},    {77, "T19", "T15"},    {81, "T19", "T15"},
+    {78, "T18", "T20"},    {80, "T20", "T16"},    {84, "T20", "T16"},    {82, "T14", nullptr},  {83, "T17", nullptr},
+    {87, "T17", nullptr},  {91, "T17", nullptr},  {85, "T15", nullptr},  {64, "T16", nullptr},  {88, "T16", nullptr},
+    {86, "T18", nullptr},  {90, "T18", nullptr},  {94, "T18", nullptr},  {122, "T18", nullptr}, {76, "T20", nullptr},
+    {92, "T20", nullptr},  {96, "T20", nullptr},  {98, "T20", nullptr},  {121, "S25", nullptr}, {73, "T19", nullptr},
+    {89, "T19", nullptr},  {93, "T19", nullptr},  {95, "T19", nullptr},  {97, "T19", nullptr},  {99, "T19", nullptr},
+    {103, "T19", nullptr}, {108, "T19", nullptr}, {115, "T19", nullptr}, {119, "T19", nullptr}, {126, "T19", nullptr},
+    {129, "T19", nullptr}, {157, "T19", nullptr}, {164, "T19", nullptr},
 };
 
 // On the second dart, with the opponent below 160: go for the finish setup;
@@ -49,8 +54,8 @@ struct SecondDartRow {
 };
 
 constexpr SecondDartRow kSecondDart[] = {
-    {61, "T11", "S25"},  {62, "T12", "T10"},  {65, "T15", "S25"},  {66, "T16", "T10"},
-    {70, "T20", "T18"},  {101, "T17", "T20"}, {104, "T18", "T20"}, {107, "T19", "T20"},
+    {61, "T11", "S25"}, {62, "T12", "T10"},  {65, "T15", "S25"},  {66, "T16", "T10"},
+    {70, "T20", "T18"}, {101, "T17", "T20"}, {104, "T18", "T20"}, {107, "T19", "T20"},
 };
 
 } // namespace
@@ -93,10 +98,18 @@ std::string GetOpponent(const std::vector<std::string>& lines, int intClass, boo
     const double r = rng.uniform();
     double pos;
     switch (intClass) {
-    case 1: pos = q3 + r * (n - q3 + 1); break;
-    case 2: pos = blnChampionship ? q2 + r * (n - q2 + 1) : q2 + r * (q3 - q2); break;
-    case 3: pos = blnChampionship ? q1 + r * (n - q1 + 1) : q1 + r * (q2 - q1); break;
-    default: pos = blnChampionship ? 1 + r * n : 1 + r * (q1 - 1); break;
+    case 1:
+        pos = q3 + r * (n - q3 + 1);
+        break;
+    case 2:
+        pos = blnChampionship ? q2 + r * (n - q2 + 1) : q2 + r * (q3 - q2);
+        break;
+    case 3:
+        pos = blnChampionship ? q1 + r * (n - q1 + 1) : q1 + r * (q2 - q1);
+        break;
+    default:
+        pos = blnChampionship ? 1 + r * n : 1 + r * (q1 - 1);
+        break;
     }
     int p = static_cast<int>(pos);
     if (p < 1)

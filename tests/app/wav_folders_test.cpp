@@ -60,9 +60,9 @@ TEST(WavDuration, FromTheHeader)
 
 TEST(WavDuration, ShippedClipsAreReadable)
 {
-    for (const char* clip : {"/Sounds/Referee/Score/180.wav", "/Sounds/Referee/Score/0.wav",
-                             "/Sounds/Referee/General/Match.wav", "/Sounds/Dart/Clean1.wav",
-                             "/Sounds/Dart/Bounce.wav"}) {
+    for (const char* clip :
+         {"/Sounds/Referee/Score/180.wav", "/Sounds/Referee/Score/0.wav", "/Sounds/Referee/General/Match.wav",
+          "/Sounds/Dart/Clean1.wav", "/Sounds/Dart/Bounce.wav"}) {
         std::ifstream in(std::string(VANTORELLE_ASSETS) + clip, std::ios::binary);
         ASSERT_TRUE(in) << clip;
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -209,8 +209,7 @@ TEST(MatchWindow, WholeMatchOfFiveOhOneOnTheBoard)
 
     AutoAnswer yes(QMessageBox::Yes);
     // Nia aims at the single 20, 600 units above the bull; Tomas throws a nine-darter.
-    BoardScript script(game, {2595, 1995},
-                       {"T20", "T20", "T20", "T20", "T20", "T20", "T20", "T19", "D12"});
+    BoardScript script(game, {2595, 1995}, {"T20", "T20", "T20", "T20", "T20", "T20", "T20", "T19", "D12"});
     game.win().engine().StartGame();
     EXPECT_EQ(st.intBullWinner, 2);
     ASSERT_TRUE(waitUntil([&] { return st.blnStopped; }));

@@ -51,11 +51,7 @@ struct RunningGame {
     }
     GameState& st() { return app->state; }
     frmDarts& win() { return *app->main; }
-    template <class T = QWidget>
-    T* find(const QString& name)
-    {
-        return win().findChild<T*>(name);
-    }
+    template <class T = QWidget> T* find(const QString& name) { return win().findChild<T*>(name); }
 };
 
 // Answers every message box that opens with the given button.

@@ -134,9 +134,9 @@ TEST(GetScore, SegmentBoundaries)
             EXPECT_EQ(segmentAt(theta), before) << theta;
         }
     }
-    EXPECT_EQ(boardAngle(2595, 4000), 180);          // straight down
-    EXPECT_DOUBLE_EQ(boardAngle(3000, 2595), 90);    // right
-    EXPECT_DOUBLE_EQ(boardAngle(2000, 2595), -90);   // left
+    EXPECT_EQ(boardAngle(2595, 4000), 180);        // straight down
+    EXPECT_DOUBLE_EQ(boardAngle(3000, 2595), 90);  // right
+    EXPECT_DOUBLE_EQ(boardAngle(2000, 2595), -90); // left
     EXPECT_EQ(score(2595, 4000), "S03");
 }
 

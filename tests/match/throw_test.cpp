@@ -155,8 +155,7 @@ public:
         st.numberOfPlayers = 1;
         st.difficulty = 3;
         // The computer is rank 5 of a small roster.
-        st.roster.lines = {"1,Al,One,ENG,100,0,0,0,0,0,0,0,0,0,0,0,100",
-                           "5,Bob,Brisk,WAL,80,0,0,0,0,0,0,0,0,0,0,0,80"};
+        st.roster.lines = {"1,Al,One,ENG,100,0,0,0,0,0,0,0,0,0,0,0,100", "5,Bob,Brisk,WAL,80,0,0,0,0,0,0,0,0,0,0,0,80"};
     }
 };
 
@@ -179,7 +178,7 @@ TEST_F(Computer, ThrowsItsBullUpAndItsTurnsByItself)
 TEST_F(Computer, NewGameDuringTheThinkingPauseThrowsNoDart)
 {
     start(1);
-    host.onPause.push_back(nullptr);                       // Ann's score is called
+    host.onPause.push_back(nullptr);                          // Ann's score is called
     host.onPause.push_back([this] { st.blnStopped = true; }); // New game while the computer thinks
     turn("S01", "S01", "S01");
     EXPECT_EQ(st.stat(2, kStatDarts), 0);

@@ -59,7 +59,7 @@ TEST(HumanThrow, SpreadFollowsTheFrozenCircle)
         const int dx = std::abs(p.x - 2595), dy = std::abs(p.y - 2595);
         minX = std::min(minX, dx), maxX = std::max(maxX, dx);
         minY = std::min(minY, dy), maxY = std::max(maxY, dy);
-        left |= p.x < 2595, right |= p.x > 2595, up |= p.y < 2595, down |= p.y > 2595;
+        left |= p.x<2595, right |= p.x> 2595, up |= p.y<2595, down |= p.y> 2595;
     }
     // Horizontally W/4 to 5W/4, vertically H/80 to H/4 + H/80.
     EXPECT_GE(minX, 500);
@@ -80,7 +80,7 @@ TEST(HumanThrow, SpreadFollowsTheFrozenCircle)
 
 TEST(ComputerSkill, LevelAndQByRankAndDifficulty)
 {
-    EXPECT_EQ(computerLevel(5, 3), 1);    // top-16 PRO
+    EXPECT_EQ(computerLevel(5, 3), 1); // top-16 PRO
     EXPECT_EQ(computerLevel(16, 0), 4);
     EXPECT_EQ(computerLevel(17, 3), 2);
     EXPECT_EQ(computerLevel(32, 2), 4);
@@ -89,7 +89,7 @@ TEST(ComputerSkill, LevelAndQByRankAndDifficulty)
     EXPECT_EQ(computerLevel(100, 0), 16);
     EXPECT_EQ(computerLevel(0, 3), 1); // not in the roster counts as top rank
 
-    EXPECT_EQ(computerQ(2), 0);  // 0.5 to even
+    EXPECT_EQ(computerQ(2), 0); // 0.5 to even
     EXPECT_EQ(computerQ(5), 1);
     EXPECT_EQ(computerQ(6), 2);  // 1.5 to even
     EXPECT_EQ(computerQ(10), 2); // 2.5 to even
@@ -115,8 +115,8 @@ TEST(ComputerSkill, KFollowsTheAverageAgainstTheLevelMark)
 
     // Against a real-board human the computer is held near the stated average D.
     EXPECT_EQ(realBoardK(1, 60, 60), 100);
-    EXPECT_EQ(realBoardK(1, 67, 60), 200); // above D + 6
-    EXPECT_EQ(realBoardK(1, 69, 60), 400); // above D + 8
+    EXPECT_EQ(realBoardK(1, 67, 60), 200);  // above D + 6
+    EXPECT_EQ(realBoardK(1, 69, 60), 400);  // above D + 8
     EXPECT_EQ(realBoardK(16, 53, 60), 200); // above D - 8
     EXPECT_EQ(realBoardK(16, 55, 60), 400); // above D - 6
     EXPECT_EQ(realBoardK(16, 52, 60), 100);

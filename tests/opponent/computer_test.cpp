@@ -74,9 +74,9 @@ TEST(GetOpponent, DrawsFromTheRosterBandOfTheClass)
         bool champ;
         int lo, hi;
     };
-    for (const Band b : {Band{1, false, 120, 160}, Band{1, true, 120, 160}, Band{2, false, 80, 119},
-                         Band{2, true, 80, 160}, Band{3, false, 40, 79}, Band{3, true, 40, 160},
-                         Band{4, false, 1, 39}, Band{4, true, 1, 160}}) {
+    for (const Band b :
+         {Band{1, false, 120, 160}, Band{1, true, 120, 160}, Band{2, false, 80, 119}, Band{2, true, 80, 160},
+          Band{3, false, 40, 79}, Band{3, true, 40, 160}, Band{4, false, 1, 39}, Band{4, true, 1, 160}}) {
         Rng rng(static_cast<std::uint64_t>(b.cls * 10 + b.champ));
         int lo = 1000, hi = 0;
         for (int i = 0; i < 5000; ++i) {

@@ -15,13 +15,13 @@ namespace vantorelle::testing {
 // test feed events (darts, menu commands) into the pauses and waits.
 class FakeHost : public MatchHost {
 public:
-    std::vector<std::string> log;          // every request, in order
-    std::vector<std::string> comments;     // commentary texts
-    std::vector<std::string> clips;        // clips played ("path" or "path (wait)")
-    std::vector<std::string> infos;        // overlays shown
-    std::vector<double> pauses;            // pauses asked for
-    std::vector<std::string> sent;         // network messages
-    std::vector<std::string> questions;    // Yes/No questions asked
+    std::vector<std::string> log;       // every request, in order
+    std::vector<std::string> comments;  // commentary texts
+    std::vector<std::string> clips;     // clips played ("path" or "path (wait)")
+    std::vector<std::string> infos;     // overlays shown
+    std::vector<double> pauses;         // pauses asked for
+    std::vector<std::string> sent;      // network messages
+    std::vector<std::string> questions; // Yes/No questions asked
     bool answerYes = true;
     bool visible = true;
     int setupShown = 0;

@@ -1,0 +1,172 @@
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <ctime>
+#include <fstream>
+#include <string>
+
+#include "app/frmDarts.h"
+#include "app/pause.h"
+#include "app/startup.h"
+#include "match/gamestate.h"
+
+using namespace vantorelle;
+
+namespace {
+
+double cpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+long residentKb()
+{
+    std::ifstream in("/proc/self/status");
+    std::string key;
+    long value = 0;
+    while (in >> key) {
+        if (key == "VmRSS:") {
+            in >> value;
+            return value;
+        }
+        in.ignore(1 << 12, '\n');
+    }
+    return 0;
+}
+
+StartOptions options(const QTemporaryDir& data)
+{
+    QFile::copy(QStringLiteral(VANTORELLE_ASSETS "/Data/Stats.dat"), data.filePath("Stats.dat"));
+    StartOptions o;
+    o.appFolder = QStringLiteral(VANTORELLE_ASSETS);
+    o.dataFolder = data.path();
+    o.seed = 1;
+    o.timeScale = 1;
+    return o;
+}
+
+} // namespace
+
+// The first start in the process: settings, roster, window, first paint.
+static void BM_StartUpCold(benchmark::State& state)
+{
+    QTemporaryDir data;
+    const StartOptions o = options(data);
+    for (auto _ : state) {
+        StartResult r = startVantorelle(o);
+        r.app->main->repaint();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        r.app->state.quitting = true;
+        r.app.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpCold)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// From nothing to the main window shown and painted once.
+static void BM_StartUpToWindowShown(benchmark::State& state)
+{
+    QTemporaryDir data;
+    const StartOptions o = options(data);
+    for (auto _ : state) {
+        StartResult r = startVantorelle(o);
+        r.app->main->repaint();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(r.app.get());
+        state.PauseTiming();
+        r.app->state.quitting = true;
+        r.app.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpToWindowShown)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// CPU used while the window waits with nothing to do, and while a pause waits.
+static void BM_IdleCpu(benchmark::State& state)
+{
+    QTemporaryDir data;
+    StartResult r = startVantorelle(options(data));
+    const bool inPause = state.range(0) == 1;
+    double percent = 0;
+    for (auto _ : state) {
+        const double c0 = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        if (inPause) {
+            qtPause(2.0);
+        } else {
+            QEventLoop loop;
+            QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        percent = 100.0 * (cpuSeconds() - c0) / (static_cast<double>(wall.elapsed()) / 1000.0);
+    }
+    state.counters["cpu_percent"] = percent;
+    r.app->state.quitting = true;
+}
+BENCHMARK(BM_IdleCpu)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The aim timer while a player aims: ticks per second and the worst gap.
+static void BM_AimTimer(benchmark::State& state)
+{
+    QTemporaryDir data;
+    StartResult r = startVantorelle(options(data));
+    GameState& st = r.app->state;
+    st.blnStopped = false;
+    st.player(1).name = "A";
+    st.player(2).name = "B";
+    int ticks = 0;
+    qint64 worst = 0;
+    double seconds = 0;
+    double cpu = 0;
+    for (auto _ : state) {
+        r.app->main->engine().boardMouseDown(1, 2595, 2595);
+        QTimer* timer = r.app->main->findChild<QTimer*>(QStringLiteral("tmrConfuse"));
+        QElapsedTimer gap, wall;
+        gap.start();
+        wall.start();
+        auto conn = QObject::connect(timer, &QTimer::timeout, [&] {
+            worst = std::max(worst, gap.nsecsElapsed());
+            gap.restart();
+            ++ticks;
+        });
+        const double c0 = cpuSeconds();
+        qtPause(3.0);
+        cpu = 100.0 * (cpuSeconds() - c0) / 3.0;
+        QObject::disconnect(conn);
+        seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    }
+    state.counters["ticks_per_s"] = ticks / seconds;
+    state.counters["worst_interval_ms"] = static_cast<double>(worst) / 1e6;
+    state.counters["cpu_percent"] = cpu;
+    st.quitting = true;
+}
+BENCHMARK(BM_AimTimer)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Resident memory with the window up and a match on the board.
+static void BM_ResidentMemory(benchmark::State& state)
+{
+    QTemporaryDir data;
+    StartResult r = startVantorelle(options(data));
+    GameState& st = r.app->state;
+    st.blnStopped = false;
+    st.player(1).name = "A";
+    st.player(2).name = "B";
+    for (auto _ : state) {
+        // Two darts fly in, with their sounds and pictures loaded.
+        r.app->main->engine().ThrowDart(2580, 1425);
+        r.app->main->engine().ThrowDart(2235, 3705);
+        r.app->main->repaint();
+        QCoreApplication::processEvents();
+    }
+    state.counters["rss_mb"] = static_cast<double>(residentKb()) / 1024.0;
+    st.quitting = true;
+}
+BENCHMARK(BM_ResidentMemory)->Iterations(1);

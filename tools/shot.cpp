@@ -1,0 +1,59 @@
+// Development aid: starts the game offscreen, plays a few darts and saves
+// pictures of the main window, to look at the board as a player sees it.
+//   vantorelle_shot OUTPUT_DIR
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include "app/frmDarts.h"
+#include "app/startup.h"
+#include "match/board.h"
+
+using namespace vantorelle;
+
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+        return 2;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    StartOptions o = optionsFromEnvironment();
+    o.timeScale = 0;
+    o.seed = 3;
+    StartResult r = startVantorelle(o);
+    if (!r.app) {
+        qWarning("%s", qPrintable(r.error));
+        return 1;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    frmDarts& w = *r.app->main;
+    GameState& st = r.app->state;
+    w.resize(1100, 760);
+    w.grab().save(out.filePath("start.png"));
+
+    st.player(1).name = "NIA QUARRELL";
+    st.player(2).name = "TOMAS VELL";
+    st.soundOn = false;
+    st.blnStopped = false;
+    st.scoreboardVisible = true;
+    st.currentPlayer = 1;
+    st.yellowPlayer = 1;
+    st.player(1).score = 261;
+    st.player(2).score = 140;
+    st.player(1).legs = 1;
+    st.dartInHand = {true, true, true, false, false, false};
+    auto& e = w.engine();
+    e.comment("Nia Quarrell to the oche.");
+    e.ThrowDart(2580, 1425);
+    e.ThrowDart(2620, 1440); // into the first one
+    w.refresh();
+    w.grab().save(out.filePath("two-darts.png"));
+
+    e.boardMouseDown(1, 2595, 1200);
+    for (int i = 0; i < 8; ++i)
+        e.aimTick();
+    w.refresh();
+    w.grab().save(out.filePath("aiming.png"));
+    st.quitting = true;
+    return 0;
+}
