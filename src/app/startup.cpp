@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 
 #include "app/folders.h"
@@ -25,8 +26,10 @@ StartOptions optionsFromEnvironment()
     const auto seed = qEnvironmentVariable("VANTORELLE_SEED").toULongLong(&ok);
     if (ok)
         o.seed = seed;
-    const double scale = qEnvironmentVariable("VANTORELLE_TIME_SCALE").toDouble(&ok);
-    if (ok && scale >= 0)
+    const QByteArray scaleText = qgetenv("VANTORELLE_TIME_SCALE").trimmed();
+    char* end = nullptr;
+    const double scale = std::strtod(scaleText.constData(), &end);
+    if (!scaleText.isEmpty() && end && *end == '\0' && scale >= 0)
         o.timeScale = scale;
     return o;
 }
