@@ -1,6 +1,7 @@
 #include "app/frmDarts.h"
 
 #include <QApplication>
+#include <utility>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -12,7 +13,11 @@
 #include "match/boardwidget.h"
 #include "match/gamestate.h"
 #include "match/soundplayer.h"
+#include "setup/frmPlayers.h"
+#include "setup/picNewGame.h"
 #include "ui/frmInfo.h"
+
+#include <QMenuBar>
 
 namespace vantorelle {
 
@@ -74,7 +79,7 @@ const QString kWhite = QStringLiteral("rgb(255,255,255)");
 } // namespace
 
 frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
-    : m_st(state), m_rng(rng), m_timeScale(timeScale), m_engine(state, *this, rng)
+    : m_st(state), m_rng(rng), m_timeScale(timeScale), m_engine(state, *this, rng), m_menu(state, rng)
 {
     setObjectName(QStringLiteral("frmDarts"));
     setWindowTitle(QStringLiteral("VANTORELLE!"));
@@ -96,6 +101,11 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
     m_lblComments = makeLabel(bg, QStringLiteral("lblComments"), 16, kWhite, Qt::AlignCenter);
     m_lblComments->setWordWrap(true);
 
+    m_picNewGame = new picNewGame(bg);
+    for (int i = 1; i <= 4; ++i)
+        m_picNewGame->option(i)->onClick = [this, i] { lblOption_Click(i); };
+    buildMenus();
+
     m_sound = new SoundPlayer(QString::fromStdString(m_st.appFolder), this);
 
     m_tmrConfuse = new QTimer(this);
@@ -115,6 +125,106 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
 }
 
 frmDarts::~frmDarts() = default;
+
+void frmDarts::buildMenus()
+{
+    auto* bar = menuBar();
+    auto* newGame = bar->addAction(QStringLiteral("&New"));
+    newGame->setObjectName(QStringLiteral("mnuNewGame"));
+    connect(newGame, &QAction::triggered, this, &frmDarts::mnuNewGame_Click);
+    auto* quit = bar->addAction(QStringLiteral("&Quit"));
+    quit->setObjectName(QStringLiteral("mnuQuit"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void frmDarts::Hilite(QLabel* label)
+{
+    label->setStyleSheet(QStringLiteral("color: rgb(0,0,255);"));
+    pause(0.4);
+    label->setStyleSheet(QStringLiteral("color: rgb(255,255,0);"));
+}
+
+void frmDarts::lblOption_Click(int option)
+{
+    // A click that arrives while another is flashing is handled after it.
+    if (m_optionBusy) {
+        m_pendingOption = option;
+        return;
+    }
+    m_optionBusy = true;
+    m_st.cricketBoardShown = false;
+    auto* label = m_picNewGame->option(option);
+    if (!label->text().isEmpty() && m_st.soundOn)
+        m_sound->play(QStringLiteral("Sounds/Dart/Clean1.wav"));
+    Hilite(label);
+
+    const SetupNext next = m_menu.click(option);
+    m_optionBusy = false;
+    switch (next) {
+    case SetupNext::GetPlayers:
+        GetPlayers(m_st.numberOfPlayers);
+        m_menu.playersChosen();
+        break;
+    case SetupNext::StartX01:
+        m_pendingOption = 0;
+        refresh();
+        m_engine.StartGame();
+        break;
+    case SetupNext::CareerEditor:
+        // The career's values are set; its player is created by the career windows.
+        m_menu.firstPage();
+        break;
+    case SetupNext::StartCricket:
+    case SetupNext::Nothing:
+        break;
+    }
+    refresh();
+
+    const int pending = std::exchange(m_pendingOption, 0);
+    if (pending && m_st.setupVisible)
+        lblOption_Click(pending);
+}
+
+void frmDarts::GetPlayers(int humans)
+{
+    m_st.setupVisible = false;
+    refresh();
+    frmPlayers players(m_st, humans, this);
+    players.exec();
+    if (m_st.careerName.empty())
+        m_menu.firstPage();
+    m_st.setupVisible = true;
+    refresh();
+}
+
+void frmDarts::mnuNewGame_Click()
+{
+    const bool wasUnloading = std::exchange(m_st.unloading, true);
+    if (m_st.setupVisible && m_menu.onFirstPage() && !m_st.networkGame) {
+        m_st.unloading = wasUnloading;
+        return;
+    }
+    const auto answer = QMessageBox::question(this, windowTitle(),
+                                              QStringLiteral("Are you sure you want to quit the current game and "
+                                                             "start a new one?"),
+                                              QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
+        if (m_st.networkGame)
+            send("$ZEKO$Q");
+        m_st.networkGame = false;
+        m_st.blnStopped = true;
+        m_board->clearLayer();
+        m_st.dartInHand = {};
+        m_st.aim.clear();
+        m_st.aimTimerOn = false;
+        m_tmrConfuse->stop();
+        m_st.scoreboardVisible = false;
+        m_menu.firstPage();
+        m_st.setupVisible = true;
+        refresh();
+    }
+    m_st.unloading = wasUnloading;
+}
 
 void frmDarts::buildScoreboard()
 {
@@ -175,6 +285,10 @@ void frmDarts::layoutControls()
     m_picContainer->setGeometry(left + boardSide + margin, top + (boardSide - panelH) / 2, panelW, panelH);
     m_lblComments->setGeometry(margin, h - commentH - margin / 2, w - 2 * margin, commentH);
 
+    // The setup panel sits in the middle of the board.
+    const int pw = qMin(boardSide * 3 / 4, 460), ph = qMin(boardSide * 3 / 4, 330);
+    m_picNewGame->setGeometry(left + (boardSide - pw) / 2, top + (boardSide - ph) / 2, pw, ph);
+
     // Darts in hand in the free corners below the number ring: player 1 on
     // the left, player 2 on the right.
     const int dh = boardSide / 9;
@@ -200,6 +314,10 @@ void frmDarts::refresh()
     for (std::size_t i = 0; i < 6; ++i)
         m_picDart[i]->setVisible(m_st.dartInHand[i]);
     m_lblComments->setText(QString::fromStdString(m_st.comments));
+    m_picNewGame->show(m_st.setupHeading, m_st.setupOption);
+    m_picNewGame->setVisible(m_st.setupVisible);
+    if (m_st.setupVisible)
+        m_picNewGame->raise();
     m_board->update();
 }
 
@@ -311,7 +429,6 @@ bool frmDarts::confirm(std::string_view question)
 
 void frmDarts::showSetupMenu()
 {
-    // The scoreboard is put away; the setup panel is shown over the board.
     refresh();
 }
 

@@ -4,6 +4,7 @@
 
 #include "match/matchengine.h"
 #include "match/matchhost.h"
+#include "setup/setupmenu.h"
 
 class QLabel;
 class QTimer;
@@ -11,6 +12,7 @@ class QTimer;
 namespace vantorelle {
 
 class BoardWidget;
+class picNewGame;
 class SoundPlayer;
 struct GameState;
 class Rng;
@@ -25,6 +27,14 @@ public:
     ~frmDarts() override;
 
     MatchEngine& engine() { return m_engine; }
+    SetupMenu& setupMenu() { return m_menu; }
+
+    // The setup panel's options, 1..4.
+    void lblOption_Click(int option);
+    // Shows the player selection for one or two humans.
+    void GetPlayers(int humans);
+    // The New command: back to the first page of the setup panel.
+    void mnuNewGame_Click();
     BoardWidget* board() const { return m_board; }
     double timeScale() const { return m_timeScale; }
 
@@ -51,6 +61,8 @@ protected:
 
 private:
     void buildScoreboard();
+    void buildMenus();
+    void Hilite(QLabel* label);
     void layoutControls();
     void frameDelay();
 
@@ -58,6 +70,10 @@ private:
     Rng& m_rng;
     double m_timeScale;
     MatchEngine m_engine;
+    SetupMenu m_menu;
+    picNewGame* m_picNewGame = nullptr;
+    bool m_optionBusy = false;
+    int m_pendingOption = 0;
     SoundPlayer* m_sound = nullptr;
     QTimer* m_tmrConfuse = nullptr;
     BoardWidget* m_board = nullptr;

@@ -12,6 +12,8 @@
 #include "app/frmDarts.h"
 #include "app/settings.h"
 #include "career/roster.h"
+#include "setup/frmNewGame.h"
+#include "setup/setupmenu.h"
 
 namespace vantorelle {
 
@@ -83,16 +85,19 @@ StartResult startVantorelle(const StartOptions& options)
 
     saveAppPath(QString::fromStdString(st.appFolder));
 
-    // Before the first match the scoreboard shows two blank players at 501.
-    for (int p = 1; p <= 2; ++p) {
-        st.player(p).name = "PLAYER " + std::to_string(p);
-        st.player(p).score = st.intStartScore;
-    }
-    st.scoreboardVisible = true;
-    st.dartInHand = {true, true, true, false, false, false};
+    // The board waits under the setup panel.
+    SetupMenu(st, app->rng).firstPage();
+    st.setupVisible = true;
+    st.scoreboardVisible = false;
 
     app->main = std::make_unique<frmDarts>(st, app->rng, app->timeScale);
-    app->main->show();
+    frmDarts* main = app->main.get();
+    app->title = std::make_unique<frmNewGame>(app->timeScale, [main] {
+        main->show();
+        main->raise();
+        main->activateWindow();
+    });
+    app->title->show();
     result.app = std::move(app);
     return result;
 }

@@ -9,6 +9,7 @@
 namespace vantorelle {
 
 class frmDarts;
+class frmNewGame;
 
 // How a run starts: its folders, its random seed and its time scale. main()
 // takes them from the environment; tests give their own.
@@ -25,6 +26,7 @@ struct Vantorelle {
     Rng rng{0};
     double timeScale = 1.0;
     std::unique_ptr<frmDarts> main;
+    std::unique_ptr<frmNewGame> title;
     ~Vantorelle();
 };
 
@@ -37,7 +39,8 @@ struct StartResult {
 StartOptions optionsFromEnvironment();
 
 // Everything main() does before the event loop: resolve the folders, read the
-// settings and the roster, create and show the main window.
+// settings and the roster, create the main window and show the title window,
+// which shows the main window when it closes.
 StartResult startVantorelle(const StartOptions& options);
 
 // main(): start, report a failed start and exit non-zero, or run.

@@ -107,6 +107,14 @@ struct GameState {
     std::array<std::string, 5> setupOption; // lblOption1..4 at 1..4
     bool setupVisible = false;
 
+    // Players chosen for an exhibition; in a career, the career player's name.
+    std::string careerName;
+    std::string player2Name;
+
+    // Career settings chosen in the setup panel.
+    int matchLength = 0; // 1 SHORT, 2 MEDIUM, 3 LONG
+    int tournamentNo = 0;
+
     // Career hand-over of a finished match.
     std::string strWinner;
 

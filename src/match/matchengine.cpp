@@ -8,6 +8,7 @@
 #include "match/board.h"
 #include "match/throwmodel.h"
 #include "opponent/computer.h"
+#include "setup/setupmenu.h"
 #include "setup/stats.h"
 
 namespace vantorelle {
@@ -283,8 +284,7 @@ bool MatchEngine::LegWinner(int p)
                 m_host.careerMatchOver(name);
             } else {
                 m_host.showInfo("The winner is " + name);
-                m_st.setupHeading = "SELECT GAME TYPE";
-                m_st.setupOption = {"", "", "EXHIBITION", "CAREER", ""};
+                setupFirstPage(m_st);
                 m_st.setupVisible = true;
                 m_host.showSetupMenu();
             }
@@ -376,6 +376,7 @@ void MatchEngine::ChangePlayer(bool del)
 
 void MatchEngine::StartGame()
 {
+    ++m_matchSerial;
     m_st.blnStopped = false;
     m_host.showInfo(m_st.player(1).name + " v " + m_st.player(2).name);
 
@@ -424,7 +425,8 @@ int MatchEngine::ThrowForStart()
     m_host.refresh();
     comment(m_st.player(1).name + " throw for bullseye.");
 
-    auto abandoned = [this] { return m_st.quitting || m_st.unloading || !m_host.boardVisible(); };
+    // A new game, quitting, or the board going away abandons the bull-up.
+    auto abandoned = [this] { return m_st.quitting || m_st.unloading || m_st.blnStopped || !m_host.boardVisible(); };
     auto awaitDart = [&] {
         while (!m_st.blnBullDartDown) {
             m_host.waitForEvents();
@@ -518,8 +520,9 @@ void MatchEngine::ComputerThrow(int remaining)
 {
     if (m_st.blnStopped)
         return;
+    const unsigned serial = m_matchSerial;
     m_host.pause(1.5 + 2 * m_rng.uniform());
-    if (m_st.blnStopped)
+    if (m_st.blnStopped || serial != m_matchSerial)
         return; // a new game was chosen while the computer was thinking
     const char pose2 = m_st.strDartPose[2].empty() ? 'a' : m_st.strDartPose[2][0];
     const Target t = x01Target(remaining, m_st.bytDart, OpponentScore(), m_st.bytTurnScore, pose2, m_rng);

@@ -69,7 +69,8 @@ private:
     MatchHost& m_host;
     Rng& m_rng;
     bool m_clickBusy = false;
-    bool m_turnEnding = false; // a bust or a won leg is being announced
+    bool m_turnEnding = false;  // a bust or a won leg is being announced
+    unsigned m_matchSerial = 0; // counts matches started, so a stale turn knows it is stale
 };
 
 } // namespace vantorelle

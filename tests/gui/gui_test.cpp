@@ -40,7 +40,11 @@ TEST(StartUp, MainWindowShowsBoardScoreboardDartsAndCommentary)
     for (int i = 0; i < 6; ++i)
         EXPECT_NE(game.find(QStringLiteral("picDart_%1").arg(i)), nullptr) << i;
     EXPECT_EQ(game.find<QLabel>("lblComments")->text(), "GAME ON!");
-    EXPECT_EQ(game.find<QLabel>("lblScore_1")->text(), "501");
+    // The setup panel waits on its first page; the scoreboard comes with a match.
+    EXPECT_TRUE(game.find("picNewGame")->isVisible());
+    EXPECT_EQ(game.find<QLabel>("lblHeading")->text(), "SELECT GAME TYPE");
+    EXPECT_EQ(game.find<QLabel>("lblOption2")->text(), "EXHIBITION");
+    EXPECT_FALSE(game.find("picContainer")->isVisible());
 
     // Settings read, and the application folder written.
     EXPECT_FALSE(game.st().soundOn);

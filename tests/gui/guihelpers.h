@@ -17,6 +17,19 @@
 
 namespace vantorelle::testing {
 
+// Runs the event loop until the condition holds or the time is up.
+inline bool waitUntil(const std::function<bool()>& done, int ms = 20000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        qtPause(0.005);
+    }
+    return true;
+}
+
 // A program started in-process with the shipped assets, a fresh data folder,
 // a fixed seed and no waiting.
 struct RunningGame {
@@ -39,8 +52,11 @@ struct RunningGame {
         StartResult r = startVantorelle(o);
         app = std::move(r.app);
         error = r.error;
-        if (app)
+        if (app) {
+            // The title window gives way at once when nothing waits.
+            waitUntil([this] { return app->main->isVisible(); }, 5000);
             app->main->board()->resize(346, 346); // scale 1: 15 board units to a pixel
+        }
     }
     ~RunningGame()
     {
@@ -75,19 +91,6 @@ private:
     QTimer m_timer;
     QMessageBox::StandardButton m_answer;
 };
-
-// Runs the event loop until the condition holds or the time is up.
-inline bool waitUntil(const std::function<bool()>& done, int ms = 20000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        qtPause(0.005);
-    }
-    return true;
-}
 
 // Presses a mouse button on the board at a point in board units.
 inline void clickBoard(BoardWidget* board, int ux, int uy, Qt::MouseButton button = Qt::LeftButton)
