@@ -350,6 +350,7 @@ void frmDarts::comment(std::string_view text)
 
 void frmDarts::showInfo(std::string_view text)
 {
+    m_infos.push_back(qs(text));
     frmInfo info(this, m_timeScale);
     info.setInfo(qs(text));
     info.adjustSize();

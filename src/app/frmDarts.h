@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 
 #include "match/matchengine.h"
@@ -37,6 +38,8 @@ public:
     void mnuNewGame_Click();
     BoardWidget* board() const { return m_board; }
     double timeScale() const { return m_timeScale; }
+    // The overlays shown so far, most recent last.
+    const QStringList& infosShown() const { return m_infos; }
 
     // MatchHost
     void pause(double seconds) override;
@@ -72,6 +75,7 @@ private:
     MatchEngine m_engine;
     SetupMenu m_menu;
     picNewGame* m_picNewGame = nullptr;
+    QStringList m_infos;
     bool m_optionBusy = false;
     int m_pendingOption = 0;
     SoundPlayer* m_sound = nullptr;

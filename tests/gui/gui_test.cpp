@@ -180,6 +180,7 @@ TEST(MatchWindow, RealBoardClickLandsTheDartWhereClicked)
     st.player(2).name = "Tomas Vell";
     st.player(1).realBoard = true;
     st.player(2).realBoard = true;
+    st.setupVisible = false; // as the setup panel leaves it when a match starts
     AutoAnswer yes(QMessageBox::Yes);
     BoardScript script(game, {2595, 2595}, {});
     // Both throw the bull-up on the bull; player 1 wins the tie.
@@ -210,6 +211,7 @@ TEST(MatchWindow, WholeMatchOfFiveOhOneOnTheBoard)
     st.intStartScore = 501;
     st.bytLegsToWin = 1;
     st.bytSetstoWin = 1;
+    st.setupVisible = false;
 
     AutoAnswer yes(QMessageBox::Yes);
     // Nia aims at the single 20, 600 units above the bull; Tomas throws a nine-darter.

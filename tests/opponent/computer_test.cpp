@@ -87,3 +87,26 @@ TEST(GetOpponent, DrawsFromTheRosterBandOfTheClass)
         EXPECT_EQ(hi, b.hi) << b.cls << b.champ;
     }
 }
+
+#include <fstream>
+
+#include "support/silenthost.h"
+
+TEST(ComputerPlay, ATopProOutplaysABeginnerAndBothFinishLegs)
+{
+    std::ifstream in(VANTORELLE_ASSETS "/Data/Stats.dat", std::ios::binary);
+    const auto roster = readRoster(in).roster.lines;
+    ASSERT_EQ(roster.size(), 160u);
+    Rng rng(2026);
+    vantorelle::testing::ComputerRecord pro, beginner;
+    for (int m = 0; m < 6; ++m) { // 54 legs each
+        vantorelle::testing::playComputerMatch(roster, rosterName(roster[4]), 3, rng, pro);
+        vantorelle::testing::playComputerMatch(roster, rosterName(roster[149]), 0, rng, beginner);
+    }
+    EXPECT_EQ(pro.doublesHit, 54);
+    EXPECT_EQ(beginner.doublesHit, 54);
+    EXPECT_GT(pro.average(), beginner.average() + 20);
+    EXPECT_GT(pro.average(), 80);
+    EXPECT_LT(beginner.average(), 75);
+    EXPECT_LT(pro.dartsPerLeg(), beginner.dartsPerLeg());
+}

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include "career/roster.h"
+#include "setup/players.h"
+#include "setup/setupmenu.h"
+
+using namespace vantorelle;
+
+namespace {
+
+struct Menu {
+    GameState st;
+    Rng rng{8};
+    SetupMenu menu{st, rng};
+    Menu()
+    {
+        for (int i = 1; i <= 160; ++i)
+            st.roster.lines.push_back(std::to_string(i) + ",First" + std::to_string(i) +
+                                      ",Last,ENG,0,0,0,0,0,0,0,0,0,0,0,0,0");
+        menu.firstPage();
+    }
+    // Clicks the option that shows this caption.
+    SetupNext pick(const std::string& caption, std::string* message = nullptr)
+    {
+        for (int i = 1; i <= 4; ++i)
+            if (st.setupOption[static_cast<std::size_t>(i)] == caption)
+                return menu.click(i, message);
+        ADD_FAILURE() << "no option " << caption << " on page " << st.setupHeading;
+        return SetupNext::Nothing;
+    }
+    std::vector<std::string> options() const
+    {
+        return {st.setupOption[1], st.setupOption[2], st.setupOption[3], st.setupOption[4]};
+    }
+};
+
+} // namespace
+
+TEST(SetupMenu, OnePlayerExhibitionAgainstTheComputer)
+{
+    Menu m;
+    EXPECT_EQ(m.st.setupHeading, "SELECT GAME TYPE");
+    EXPECT_EQ(m.options(), (std::vector<std::string>{"", "EXHIBITION", "CAREER", ""}));
+
+    EXPECT_EQ(m.pick("EXHIBITION"), SetupNext::Nothing);
+    EXPECT_EQ(m.st.setupHeading, "SELECT NO. OF PLAYERS");
+    EXPECT_EQ(m.options(), (std::vector<std::string>{"", "ONE PLAYER", "TWO PLAYER", ""}));
+    EXPECT_EQ(m.st.bytGameType, 1);
+    EXPECT_EQ(m.st.bytLegsToWin, 3);
+
+    EXPECT_EQ(m.pick("ONE PLAYER"), SetupNext::GetPlayers);
+    EXPECT_EQ(m.st.numberOfPlayers, 1);
+    m.st.careerName = "Nia Quarrell";
+    m.menu.playersChosen();
+    EXPECT_EQ(m.st.setupHeading, "LEG LENGTH");
+    EXPECT_EQ(m.options(), (std::vector<std::string>{"301", "501", "1001", ""}));
+
+    std::string msg;
+    m.pick("501", &msg);
+    EXPECT_EQ(m.st.intStartScore, 501);
+    EXPECT_EQ(msg, "$ZEKO$G501");
+    EXPECT_EQ(m.st.setupHeading, "MATCH LENGTH");
+    EXPECT_EQ(m.options(), (std::vector<std::string>{"FIRST TO ONE", "FIRST TO TWO", "FIRST TO THREE", ""}));
+
+    m.pick("FIRST TO TWO", &msg);
+    EXPECT_EQ(m.st.bytSetstoWin, 2);
+    EXPECT_EQ(msg, "$ZEKO$G2");
+    EXPECT_EQ(m.st.setupHeading, "OPPONENT CLASS");
+    EXPECT_EQ(m.options(), (std::vector<std::string>{"BEGINNER", "AMATEUR", "SEMI-PRO", "PRO"}));
+
+    EXPECT_EQ(m.pick("SEMI-PRO", &msg), SetupNext::StartX01);
+    EXPECT_EQ(msg, "$ZEKO$GN");
+    EXPECT_EQ(m.st.difficulty, 2);
+    EXPECT_EQ(m.st.aimSpeed, 120);
+    EXPECT_EQ(m.st.bytClass, 3);
+    EXPECT_FALSE(m.st.blnStopped);
+    EXPECT_FALSE(m.st.setupVisible);
+    EXPECT_EQ(m.st.player(1).name, "NIA QUARRELL");
+    // A SEMI-PRO opponent comes from roster lines 40 to 79.
+    const int rank = GetRank(m.st.roster.lines, m.st.player(2).name);
+    EXPECT_GE(rank, 40);
+    EXPECT_LE(rank, 79);
+    EXPECT_EQ(m.st.player(2).name, upperCase(m.st.player(2).name));
+}
+
+TEST(SetupMenu, FirstToOneAsksForTheDifficultyAndEachClassSetsItsSpeed)
+{
+    const char* classes[] = {"BEGINNER", "AMATEUR", "SEMI-PRO", "PRO"};
+    for (int k = 1; k <= 4; ++k) {
+        Menu m;
+        m.pick("EXHIBITION");
+        m.pick("TWO PLAYER");
+        m.st.careerName = "Ann";
+        m.st.player2Name = "Bob Brisk";
+        m.menu.playersChosen();
+        m.pick("1001");
+        m.pick("FIRST TO ONE");
+        EXPECT_EQ(m.st.setupHeading, "DIFFICULTY");
+        EXPECT_EQ(m.pick(classes[k - 1]), SetupNext::StartX01);
+        EXPECT_EQ(m.st.difficulty, k - 1);
+        EXPECT_EQ(m.st.aimSpeed, 96 + 8 * k);
+        EXPECT_EQ(m.st.intStartScore, 1001);
+        EXPECT_EQ(m.st.bytSetstoWin, 1);
+        EXPECT_EQ(m.st.player(2).name, "BOB BRISK"); // two humans: the second name as typed
+    }
+}
+
+TEST(SetupMenu, CancelledSelectionGoesBackToTheFirstPage)
+{
+    Menu m;
+    m.pick("EXHIBITION");
+    m.pick("ONE PLAYER");
+    m.st.careerName.clear();
+    const int score = m.st.intStartScore;
+    m.menu.playersChosen();
+    EXPECT_EQ(m.st.setupHeading, "SELECT GAME TYPE");
+    EXPECT_EQ(m.options(), (std::vector<std::string>{"", "EXHIBITION", "CAREER", ""}));
+    EXPECT_EQ(m.st.intStartScore, score);
+}
+
+TEST(SetupMenu, CareerSetsItsValuesWithoutStartingAMatch)
+{
+    Menu m;
+    m.pick("CAREER");
+    EXPECT_EQ(m.st.setupHeading, "MATCH LENGTH");
+    EXPECT_EQ(m.options(), (std::vector<std::string>{"SHORT", "MEDIUM", "LONG", ""}));
+    EXPECT_EQ(m.st.numberOfPlayers, 1);
+    EXPECT_EQ(m.st.bytGameType, 2);
+    EXPECT_EQ(m.st.intStartScore, 501);
+    m.pick("MEDIUM");
+    EXPECT_EQ(m.st.matchLength, 2);
+    EXPECT_EQ(m.st.tournamentNo, 1);
+    EXPECT_EQ(m.st.setupHeading, "DIFFICULTY");
+    EXPECT_EQ(m.pick("BEGINNER"), SetupNext::CareerEditor);
+    EXPECT_EQ(m.st.difficulty, 0);
+    EXPECT_EQ(m.st.aimSpeed, 104);
+    EXPECT_TRUE(m.st.blnStopped); // no match runs until the career has its player
+}
+
+TEST(SetupMenu, BlankOptionsDoNothing)
+{
+    Menu m;
+    EXPECT_EQ(m.menu.click(1), SetupNext::Nothing);
+    EXPECT_EQ(m.menu.click(4), SetupNext::Nothing);
+    EXPECT_EQ(m.menu.click(0), SetupNext::Nothing);
+    EXPECT_EQ(m.menu.click(9), SetupNext::Nothing);
+    EXPECT_EQ(m.st.setupHeading, "SELECT GAME TYPE");
+}
+
+TEST(PlayerSelection, ChecksInOrderAndKeepsWhatWasTyped)
+{
+    auto check = [](std::string n1, std::string n2, bool two, std::string ave) {
+        PlayersEntry e{std::move(n1), std::move(n2), two, std::move(ave)};
+        return checkPlayers(e);
+    };
+    EXPECT_TRUE(check("Twenty Characters Ok", "", false, "60").choice); // exactly 20
+    EXPECT_EQ(check("Twenty-one characters", "", false, "60").error,    // 21
+              "Players names must be a maximum of 20 characters.");
+    EXPECT_EQ(check("Ann", "Twenty-one characters", true, "60").error,
+              "Players names must be a maximum of 20 characters.");
+    EXPECT_EQ(check("   ", "", false, "60").error, "Players must have a name.");
+    EXPECT_EQ(check("Ann", " ", true, "60").error, "Players must have a name.");
+    EXPECT_TRUE(check("Ann", " ", false, "60").choice); // the second box is hidden for one human
+    EXPECT_EQ(check("Ann", "", false, "29").error, "Average must be between 30 and 100.");
+    EXPECT_EQ(check("Ann", "", false, "101").error, "Average must be between 30 and 100.");
+    EXPECT_EQ(check("Ann", "", false, "sixty").error, "Average must be between 30 and 100.");
+    EXPECT_EQ(check("Ann", "", false, "").error, "Average must be between 30 and 100.");
+    EXPECT_EQ(check("Ann", "", false, "nan").error, "Average must be between 30 and 100.");
+    EXPECT_EQ(check("Ann", "", false, "30").choice->average, 30);
+    EXPECT_EQ(check("Ann", "", false, " 100 ").choice->average, 100);
+    // The name check comes before the average check.
+    EXPECT_EQ(check("", "", false, "5").error, "Players must have a name.");
+
+    PlayersEntry e{"Quarrell, Nia ", "Vell,Tomas", true, "60"};
+    const PlayersCheck ok = checkPlayers(e);
+    ASSERT_TRUE(ok.choice);
+    EXPECT_EQ(ok.choice->name1, "Quarrell  Nia");
+    EXPECT_EQ(ok.choice->name2, "Vell Tomas");
+    EXPECT_EQ(e.name1, "Quarrell  Nia "); // the box shows the blank where the comma was
+
+    // Twenty accented letters are twenty characters, not forty bytes.
+    EXPECT_TRUE(check("ÉÉÉÉÉÉÉÉÉÉÉÉÉÉÉÉÉÉÉÉ", "", false, "60").choice);
+}
