@@ -8,6 +8,8 @@
 #include "app/frmDarts.h"
 #include "app/startup.h"
 #include "match/board.h"
+#include "setup/frmNewGame.h"
+#include "setup/frmPlayers.h"
 
 using namespace vantorelle;
 
@@ -26,10 +28,21 @@ int main(int argc, char** argv)
         return 1;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    r.app->title->grab().save(out.filePath("title.png"));
+    QCoreApplication::processEvents();
     frmDarts& w = *r.app->main;
     GameState& st = r.app->state;
     w.resize(1100, 760);
     w.grab().save(out.filePath("start.png"));
+    w.setupMenu().click(2);
+    w.refresh();
+    w.grab().save(out.filePath("players-page.png"));
+    {
+        frmPlayers players(st, 1, &w);
+        players.show();
+        players.grab().save(out.filePath("players-dialog.png"));
+    }
+    st.setupVisible = false;
 
     st.player(1).name = "NIA QUARRELL";
     st.player(2).name = "TOMAS VELL";
