@@ -14,6 +14,7 @@
 #include "match/gamestate.h"
 #include "match/soundplayer.h"
 #include "setup/frmPlayers.h"
+#include "cricket/picCricket.h"
 #include "setup/picNewGame.h"
 #include "ui/frmInfo.h"
 
@@ -101,6 +102,11 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
     m_lblComments = makeLabel(bg, QStringLiteral("lblComments"), 16, kWhite, Qt::AlignCenter);
     m_lblComments->setWordWrap(true);
 
+    for (int p = 1; p <= 2; ++p) {
+        m_picCricket[static_cast<std::size_t>(p)] = new picCricket(p, bg);
+        m_picCricket[static_cast<std::size_t>(p)]->hide();
+    }
+
     m_picNewGame = new picNewGame(bg);
     for (int i = 1; i <= 4; ++i)
         m_picNewGame->option(i)->onClick = [this, i] { lblOption_Click(i); };
@@ -125,17 +131,6 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
 }
 
 frmDarts::~frmDarts() = default;
-
-void frmDarts::buildMenus()
-{
-    auto* bar = menuBar();
-    auto* newGame = bar->addAction(QStringLiteral("&New"));
-    newGame->setObjectName(QStringLiteral("mnuNewGame"));
-    connect(newGame, &QAction::triggered, this, &frmDarts::mnuNewGame_Click);
-    auto* quit = bar->addAction(QStringLiteral("&Quit"));
-    quit->setObjectName(QStringLiteral("mnuQuit"));
-    connect(quit, &QAction::triggered, this, &QWidget::close);
-}
 
 void frmDarts::Hilite(QLabel* label)
 {
@@ -175,6 +170,10 @@ void frmDarts::lblOption_Click(int option)
         m_menu.firstPage();
         break;
     case SetupNext::StartCricket:
+        m_pendingOption = 0;
+        refresh();
+        m_engine.StartCricket();
+        break;
     case SetupNext::Nothing:
         break;
     }
@@ -266,6 +265,7 @@ void frmDarts::buildScoreboard()
 void frmDarts::resizeEvent(QResizeEvent* e)
 {
     QMainWindow::resizeEvent(e);
+    undoDisguise();
     layoutControls();
 }
 
@@ -282,7 +282,14 @@ void frmDarts::layoutControls()
     m_board->setGeometry(left, top, boardSide, boardSide);
 
     const int panelH = qMin(boardSide, 300);
-    m_picContainer->setGeometry(left + boardSide + margin, top + (boardSide - panelH) / 2, panelW, panelH);
+    const int cricketH = qMin(boardSide - panelH - margin, 250);
+    const bool cricket = m_st.cricketBoardShown && cricketH > 120;
+    const int panelTop = top + (boardSide - panelH - (cricket ? cricketH + margin : 0)) / 2;
+    m_picContainer->setGeometry(left + boardSide + margin, panelTop, panelW, panelH);
+    const int cw = (panelW - margin) / 2;
+    for (int p = 1; p <= 2; ++p)
+        m_picCricket[static_cast<std::size_t>(p)]->setGeometry(left + boardSide + margin + (p - 1) * (cw + margin),
+                                                               panelTop + panelH + margin, cw, cricketH);
     m_lblComments->setGeometry(margin, h - commentH - margin / 2, w - 2 * margin, commentH);
 
     // The setup panel sits in the middle of the board.
@@ -311,6 +318,14 @@ void frmDarts::refresh()
         m_lblSets[i]->setText(QString::number(pl.sets));
     }
     m_picContainer->setVisible(m_st.scoreboardVisible);
+    for (int p = 1; p <= 2; ++p) {
+        auto* board = m_picCricket[static_cast<std::size_t>(p)];
+        board->show(m_st.cricketMarks[static_cast<std::size_t>(p)]);
+        if (board->isHidden() == m_st.cricketBoardShown) {
+            board->setVisible(m_st.cricketBoardShown);
+            layoutControls();
+        }
+    }
     for (std::size_t i = 0; i < 6; ++i)
         m_picDart[i]->setVisible(m_st.dartInHand[i]);
     m_lblComments->setText(QString::fromStdString(m_st.comments));

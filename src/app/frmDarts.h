@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 #include "match/matchengine.h"
 #include "match/matchhost.h"
@@ -13,6 +14,7 @@ class QTimer;
 namespace vantorelle {
 
 class BoardWidget;
+class picCricket;
 class picNewGame;
 class SoundPlayer;
 struct GameState;
@@ -36,6 +38,19 @@ public:
     void GetPlayers(int humans);
     // The New command: back to the first page of the setup panel.
     void mnuNewGame_Click();
+
+    // Command keys and their menu entries.
+    void toggleSound(); // A
+    void showHint();    // H
+    void bossKey();     // B
+    void showCredits(); // C
+    void openHelp();    // F1
+    // Opens a document of the application folder with the platform's viewer.
+    void openAppDocument(const QString& name);
+    // How documents are opened; tests replace it.
+    std::function<bool(const QString& path)> openDocument;
+    // Opens the score entry with a first digit, when the player on throw may type.
+    void openScoreEntry(const QString& digit);
     BoardWidget* board() const { return m_board; }
     double timeScale() const { return m_timeScale; }
     // The overlays shown so far, most recent last.
@@ -61,11 +76,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void buildScoreboard();
     void buildMenus();
     void Hilite(QLabel* label);
+    void undoDisguise();
     void layoutControls();
     void frameDelay();
 
@@ -75,6 +93,8 @@ private:
     MatchEngine m_engine;
     SetupMenu m_menu;
     picNewGame* m_picNewGame = nullptr;
+    std::array<picCricket*, 3> m_picCricket{};
+    bool m_disguised = false;
     QStringList m_infos;
     bool m_optionBusy = false;
     int m_pendingOption = 0;

@@ -94,6 +94,8 @@ struct GameState {
     std::array<bool, 6> dartInHand{}; // picDart 0..2 player 1, 3..5 player 2
     bool scoreboardVisible = false;
     bool cricketBoardShown = false;
+    // Cricket marks by player 1..2 and number (20..15, bull): "", "\", "X", "O".
+    std::array<std::array<std::string, 7>, 3> cricketMarks{};
     std::string comments = "GAME ON!"; // always upper case, as the label shows it
 
     // The aim circle and its timer.

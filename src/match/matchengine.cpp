@@ -4,9 +4,11 @@
 #include <fstream>
 
 #include "career/roster.h"
+#include "cricket/cricket.h"
 #include "match/bed.h"
 #include "match/board.h"
 #include "match/throwmodel.h"
+#include "opponent/checkout.h"
 #include "opponent/computer.h"
 #include "setup/setupmenu.h"
 #include "setup/stats.h"
@@ -156,12 +158,18 @@ void MatchEngine::ThrowDart(int x, int y, std::string_view netBed, std::string_v
 
     m_st.bytDartScore = bedValue(m_st.strBed);
 
-    // Statistics, counted before the bust test and kept when the turn busts.
-    m_st.stat(p, kStatDarts) += 1;
-    m_st.stat(p, kStatPoints) += m_st.bytDartScore;
-    const int left = m_st.player(p).score - m_st.bytTurnScore;
-    if (left == 50 || (left % 2 == 0 && left >= 2 && left <= 40))
-        m_st.stat(p, kStatDartsAtDouble) += 1;
+    if (m_st.cricketBoardShown) {
+        CricketScore(p, m_st.strBed);
+        if (m_st.blnStopped)
+            return; // the game is won
+    } else {
+        // Statistics, counted before the bust test and kept when the turn busts.
+        m_st.stat(p, kStatDarts) += 1;
+        m_st.stat(p, kStatPoints) += m_st.bytDartScore;
+        const int left = m_st.player(p).score - m_st.bytTurnScore;
+        if (left == 50 || (left % 2 == 0 && left >= 2 && left <= 40))
+            m_st.stat(p, kStatDartsAtDouble) += 1;
+    }
 
     m_st.bytDart = n;
     m_st.bytTurnScore += m_st.bytDartScore;
@@ -174,6 +182,24 @@ void MatchEngine::ThrowDart(int x, int y, std::string_view netBed, std::string_v
             m_st.stat(p, kStat140) += 1;
         else if (t == 180)
             m_st.stat(p, kStat180) += 1;
+    }
+
+    if (m_st.cricketBoardShown) {
+        std::string text = "Dart " + std::to_string(n) + " hits ";
+        if (m_st.bytDartScore == 50)
+            text += "the double bullseye!";
+        else if (m_st.bytDartScore == 25)
+            text += "the single bullseye!";
+        else
+            text += m_st.strBed;
+        comment(text);
+        m_host.refresh();
+        if (n == 3) {
+            m_st.bytTurnScore = 0;
+            m_st.bytDart = 0;
+            ChangePlayer(true);
+        }
+        return;
     }
 
     const int R = m_st.player(p).score;
@@ -396,6 +422,11 @@ void MatchEngine::StartGame()
     if (w == 0)
         return;
 
+    handOverAfterBullUp(w);
+}
+
+void MatchEngine::handOverAfterBullUp(int w)
+{
     {
         // Nobody throws until the throw has been handed over.
         FlagGuard starting(m_turnEnding);
@@ -408,9 +439,81 @@ void MatchEngine::StartGame()
         Say("Game");
         m_host.processEvents();
     }
-
     m_st.currentPlayer = otherPlayer(w);
     ChangePlayer(false);
+}
+
+// ---------------------------------------------------------------- Cricket
+
+void MatchEngine::clearMarks()
+{
+    for (auto& player : m_st.cricketMarks)
+        player.fill("");
+}
+
+void MatchEngine::StartCricket()
+{
+    ++m_matchSerial;
+    m_st.cricketBoardShown = true;
+    m_host.refresh();
+    m_host.showInfo(m_st.player(1).name + " v " + m_st.player(2).name);
+    m_st.currentPlayer = 1;
+    for (int q : {1, 2}) {
+        auto& pl = m_st.player(q);
+        pl.score = 0;
+        pl.legs = 0;
+        pl.sets = 0;
+        pl.legDarts = 0;
+    }
+    clearMarks();
+    m_st.scoreboardVisible = true;
+    m_st.blnStopped = false;
+    m_host.refresh();
+    Say("Bullseye");
+    const int w = ThrowForStart();
+    if (w == 0)
+        return;
+    handOverAfterBullUp(w);
+}
+
+void MatchEngine::CricketScore(int p, std::string_view bed)
+{
+    const int q = otherPlayer(p);
+    const std::string code = bed == "S50" ? std::string("D25") : std::string(bed);
+    // The number the dart hit: the bull is 25 whichever ring.
+    const int number = code.size() == 3 ? bedValue("S" + code.substr(1)) : 0;
+    const int i = cricketIndex(number);
+    if (i >= 0) {
+        auto& mark = m_st.cricketMarks[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)];
+        const std::string add = AddCodes(mark, code);
+        if (!add.empty()) {
+            mark = add.substr(0, 1);
+            if (m_st.cricketMarks[static_cast<std::size_t>(q)][static_cast<std::size_t>(i)] != "O")
+                m_st.player(p).score += (add[1] - '0') * number;
+        }
+        m_host.refresh();
+    }
+    CheckForWinner();
+}
+
+void MatchEngine::CheckForWinner()
+{
+    const int p = m_st.currentPlayer;
+    m_st.blnStopped = false;
+    const std::string text = cricketWinText(m_st, p);
+    if (text.empty())
+        return;
+    m_st.blnStopped = true;
+    comment("That's the winner!");
+    m_host.pause(3);
+    m_host.clearBoard();
+    m_st.scoreboardVisible = false;
+    stopAiming();
+    m_host.refresh();
+    m_host.showInfo(text);
+    setupFirstPage(m_st);
+    m_st.setupVisible = true;
+    m_host.showSetupMenu();
 }
 
 int MatchEngine::ThrowForStart()
@@ -524,6 +627,12 @@ void MatchEngine::ComputerThrow(int remaining)
     m_host.pause(1.5 + 2 * m_rng.uniform());
     if (m_st.blnStopped || serial != m_matchSerial)
         return; // a new game was chosen while the computer was thinking
+    if (m_st.cricketBoardShown) {
+        const std::string target = ThrowCricketComp(m_st, m_rng);
+        if (!target.empty())
+            Throw(target);
+        return;
+    }
     const char pose2 = m_st.strDartPose[2].empty() ? 'a' : m_st.strDartPose[2][0];
     const Target t = x01Target(remaining, m_st.bytDart, OpponentScore(), m_st.bytTurnScore, pose2, m_rng);
     Throw(t.bed, t.alt);
@@ -552,6 +661,64 @@ void MatchEngine::DoStats()
     comment(highTurnsMessage(m_st));
     m_host.pause(3);
     comment(remembered);
+}
+
+void MatchEngine::DoHint()
+{
+    const std::string remembered = m_st.comments;
+    const int remaining = m_st.player(m_st.currentPlayer).score - m_st.bytTurnScore;
+    comment(hintText(remaining, Suggestion(remaining, 3 - m_st.bytDart, OpponentScore(), m_rng)));
+    m_host.pause(2);
+    comment(remembered);
+}
+
+// ---------------------------------------------------------------- typed scores
+
+bool MatchEngine::canEnterScore() const
+{
+    const int p = m_st.currentPlayer;
+    if (m_st.blnStopped || m_st.blnBullUp || m_st.cricketBoardShown || m_turnEnding || m_clickBusy)
+        return false;
+    if (m_st.numberOfPlayers == 1 && p == 2)
+        return false;
+    if (m_st.networkGame && ((m_st.isChallenger && p == 2) || (!m_st.isChallenger && p == 1)))
+        return false;
+    return m_st.player(p).realBoard && m_st.bytDart == 0 && m_st.yellowPlayer == p;
+}
+
+void MatchEngine::bookEnteredTurn(int darts, int score, int dartsAtDouble)
+{
+    const int p = m_st.currentPlayer;
+    const int rem = m_st.player(p).score;
+    const bool checkout = score == rem;
+    if (!checkout) {
+        FlagGuard ending(m_turnEnding);
+        SayScore(score);
+        m_host.pause(1.6);
+    }
+    m_st.stat(p, kStatDartsAtDouble) += dartsAtDouble;
+    m_st.stat(p, kStatDarts) += darts;
+    m_st.stat(p, kStatPoints) += score;
+    if (score == 180)
+        m_st.stat(p, kStat180) += 1;
+    else if (score >= 140)
+        m_st.stat(p, kStat140) += 1;
+    else if (score >= 100)
+        m_st.stat(p, kStat100) += 1;
+    m_st.player(p).legDarts += darts;
+    if (checkout) {
+        if (LegWinner(p)) {
+            m_host.clearBoard();
+            m_st.dartInHand = {true, true, true, false, false, false};
+            stopAiming();
+            m_host.refresh();
+            return; // the match is over: nobody is called to the oche
+        }
+    } else {
+        m_st.player(p).score = rem - score;
+        m_host.refresh();
+    }
+    ChangePlayer(false);
 }
 
 // ---------------------------------------------------------------- aiming

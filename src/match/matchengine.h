@@ -43,6 +43,19 @@ public:
 
     // The statistics of the match, two messages in the commentary line.
     void DoStats();
+    // The checkout hint for the player on throw, for two seconds.
+    void DoHint();
+
+    // Cricket: sets up the scoreboards, runs the bull-up and hands the throw over.
+    void StartCricket();
+    // Scores one Cricket dart for player p, then looks for a winner.
+    void CricketScore(int p, std::string_view bed);
+    void CheckForWinner();
+
+    // A real-board player on throw may type his turn's score now.
+    bool canEnterScore() const;
+    // Books a turn typed in by a real-board player (already checked).
+    void bookEnteredTurn(int darts, int score, int dartsAtDouble);
 
     // Referee calls.
     void Say(std::string_view word);
@@ -64,6 +77,8 @@ private:
     void chooseNextStarter(int winner, bool setWon);
     void playerOnThrowComment(int p);
     void throwHumanDart();
+    void clearMarks();
+    void handOverAfterBullUp(int w);
 
     GameState& m_st;
     MatchHost& m_host;

@@ -36,7 +36,7 @@ void SetupMenu::playersChosen()
         firstPage();
         return;
     }
-    page("LEG LENGTH", "301", "501", "1001", kKeep);
+    page("LEG LENGTH", "301", "501", "1001", m_st.cricketUnlocked ? "CRICKET" : kKeep);
 }
 
 SetupNext SetupMenu::chooseClass(int k)

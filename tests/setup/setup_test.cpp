@@ -105,6 +105,24 @@ TEST(SetupMenu, FirstToOneAsksForTheDifficultyAndEachClassSetsItsSpeed)
     }
 }
 
+TEST(SetupMenu, CricketOnceUnlocked)
+{
+    Menu m;
+    m.st.cricketUnlocked = true;
+    m.pick("EXHIBITION");
+    m.pick("TWO PLAYER");
+    m.st.careerName = "Ann";
+    m.st.player2Name = "Bob";
+    m.menu.playersChosen();
+    EXPECT_EQ(m.options(), (std::vector<std::string>{"301", "501", "1001", "CRICKET"}));
+    std::string msg;
+    EXPECT_EQ(m.pick("CRICKET", &msg), SetupNext::StartCricket);
+    EXPECT_EQ(msg, "$ZEKO$GCRICKET");
+    EXPECT_EQ(m.st.difficulty, 3);
+    EXPECT_EQ(m.st.aimSpeed, 128);
+    EXPECT_EQ(m.st.player(2).name, "BOB");
+}
+
 TEST(SetupMenu, CancelledSelectionGoesBackToTheFirstPage)
 {
     Menu m;

@@ -1,0 +1,32 @@
+#pragma once
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+
+namespace vantorelle {
+
+class MatchEngine;
+struct GameState;
+
+// Score entry for a player at a real board: the darts used, the points scored
+// and, when a finish is on, the darts thrown at a double.
+class frmSCore : public QDialog {
+    Q_OBJECT
+public:
+    frmSCore(GameState& st, MatchEngine& engine, const QString& firstDigit, QWidget* parent);
+
+    void OKButton_Click();
+
+private:
+    void select(QLineEdit* field);
+
+    GameState& m_st;
+    MatchEngine& m_engine;
+    QLineEdit* m_txtDarts = nullptr;
+    QLineEdit* m_txtScore = nullptr;
+    QLineEdit* m_txtDbl = nullptr;
+    QLabel* m_lblDbl = nullptr;
+};
+
+} // namespace vantorelle

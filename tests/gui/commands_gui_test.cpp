@@ -1,0 +1,278 @@
+#include <QAction>
+#include <QComboBox>
+#include <QSettings>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/frmCredits.h"
+#include "gui/guihelpers.h"
+#include "setup/frmSCore.h"
+
+using namespace vantorelle;
+using namespace vantorelle::testing;
+
+namespace {
+
+// A running match between two named players, Nia to throw, without the panel.
+void startMatch(RunningGame& g, bool niaAtRealBoard)
+{
+    GameState& st = g.st();
+    st.player(1).name = "NIA QUARRELL";
+    st.player(2).name = "TOMAS VELL";
+    st.player(1).realBoard = niaAtRealBoard;
+    st.numberOfPlayers = 2;
+    st.setupVisible = false;
+    st.intStartScore = 501;
+    st.bytLegsToWin = 3;
+    st.bytSetstoWin = 1;
+    // Both bull-up darts land by themselves when they are awaited; Nia's is nearer.
+    QTimer bullUp;
+    QObject::connect(&bullUp, &QTimer::timeout, [&g, &st] {
+        if (!st.blnBullUp || st.blnBullDartDown || QApplication::activeModalWidget())
+            return;
+        if (st.currentPlayer == 1 && st.bytDart == 0)
+            g.win().engine().ThrowDart(2600, 2600);
+        else if (st.currentPlayer == 2 && st.bytDart == 1)
+            g.win().engine().ThrowDart(2600, 2700);
+    });
+    bullUp.start(1);
+    g.win().engine().StartGame();
+}
+
+QString comments(RunningGame& g)
+{
+    return g.find<QLabel>(QStringLiteral("lblComments"))->text();
+}
+
+} // namespace
+
+TEST(MenuBar, EntriesInOrder)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    QStringList captions;
+    for (QAction* a : game.win().menuBar()->actions())
+        captions << a->text();
+    EXPECT_EQ(captions,
+              (QStringList{"&New", "Audio", "Help", "Statistics", "Docs", "How to Play", "Credits", "Boss", "&Quit"}));
+    QStringList docs;
+    for (QAction* a : game.win().menuBar()->actions()[4]->menu()->actions())
+        docs << a->text();
+    EXPECT_EQ(docs, (QStringList{"Readme", "License"}));
+}
+
+TEST(CommandKeys, AudioToggleShowsItsStateThenTheOldCaption)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    st.soundOn = st.soundOnSaved = true;
+    QStringList seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const QString c = comments(game);
+        if (seen.isEmpty() || seen.back() != c)
+            seen << c;
+    });
+    watch.start(0);
+    QTest::keyClick(&game.win(), Qt::Key_A);
+    EXPECT_FALSE(st.soundOn);
+    EXPECT_FALSE(st.soundOnSaved);
+    QTest::keyClick(&game.win(), Qt::Key_A, Qt::ShiftModifier);
+    EXPECT_TRUE(st.soundOn);
+    watch.stop();
+    EXPECT_EQ(comments(game), "GAME ON!");
+    EXPECT_TRUE(seen.contains("AUDIO OFF"));
+    EXPECT_TRUE(seen.contains("AUDIO ON"));
+    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ZEKO"), QStringLiteral("ZEKO"));
+    EXPECT_EQ(s.value(QStringLiteral("Application/Sound")).toString(), "True");
+}
+
+TEST(CommandKeys, HintShowsTheRouteForTheDartsLeft)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    startMatch(game, false);
+    GameState& st = game.st();
+    ASSERT_EQ(st.currentPlayer, 1);
+    st.player(1).score = 60;
+    QStringList seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] { seen << comments(game); });
+    watch.start(0);
+    game.win().engine().ThrowDart(2595, 1035); // single 20: 40 left, two darts
+    QTest::keyClick(&game.win(), Qt::Key_H);
+    watch.stop();
+    EXPECT_TRUE(seen.contains("40 REMAINING. SUGGEST:  D20.")) << seen.join('|').toStdString();
+    EXPECT_EQ(comments(game), "DART 1 HITS 20");
+
+    // Not in Cricket.
+    st.cricketBoardShown = true;
+    seen.clear();
+    watch.start(0);
+    QTest::keyClick(&game.win(), Qt::Key_H);
+    watch.stop();
+    for (const QString& c : seen)
+        EXPECT_FALSE(c.contains("SUGGEST"));
+    st.cricketBoardShown = false;
+}
+
+TEST(CommandKeys, DigitOpensScoreEntryForARealBoardPlayer)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    startMatch(game, true);
+    GameState& st = game.st();
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<frmSCore*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        opened = true;
+        EXPECT_EQ(w->windowTitle(), " MARK");
+        auto* score = w->findChild<QLineEdit*>(QStringLiteral("txtScore"));
+        EXPECT_EQ(score->text(), "1");
+        EXPECT_FALSE(w->findChild<QLineEdit*>(QStringLiteral("txtDbl"))->isVisible()); // 501 left
+        // 179 is refused: the score is selected and nothing is booked.
+        score->setText(QStringLiteral("179"));
+        w->OKButton_Click();
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(score->selectedText(), "179");
+        score->setText(QStringLiteral("abc"));
+        w->OKButton_Click();
+        EXPECT_EQ(score->selectedText(), "abc");
+        EXPECT_EQ(st.stat(1, kStatDarts), 0);
+        score->setText(QStringLiteral("140"));
+        w->OKButton_Click();
+    });
+    QTest::keyClick(&game.win(), Qt::Key_1);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(st.player(1).score, 361);
+    EXPECT_EQ(st.stat(1, kStat140), 1);
+    EXPECT_EQ(st.currentPlayer, 2);
+
+    // Tomas throws on the screen: a digit does nothing.
+    QTest::keyClick(&game.win(), Qt::Key_5);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(CommandKeys, BossKeyDisguisesUntilTheWindowComesBack)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    st.soundOn = st.soundOnSaved = true;
+    QTest::keyClick(&game.win(), Qt::Key_B);
+    EXPECT_EQ(game.win().windowTitle(), "Untitled - Notepad");
+    EXPECT_FALSE(st.soundOn);
+    EXPECT_TRUE(st.soundOnSaved);
+    game.win().showNormal();
+    game.win().resize(game.win().width() + 10, game.win().height());
+    qtPause(0);
+    EXPECT_EQ(game.win().windowTitle(), "VANTORELLE!");
+    EXPECT_TRUE(st.soundOn);
+}
+
+TEST(CommandKeys, DocumentsOpenFromTheApplicationFolder)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    QStringList opened;
+    game.win().openDocument = [&](const QString& path) {
+        opened << path;
+        return true;
+    };
+    QTest::keyClick(&game.win(), Qt::Key_F1);
+    for (QAction* a : game.win().menuBar()->actions()[4]->menu()->actions())
+        a->trigger();
+    ASSERT_EQ(opened.size(), 3);
+    EXPECT_TRUE(opened[0].endsWith("/ZEKOHELP.htm"));
+    EXPECT_TRUE(opened[1].endsWith("/Readme.txt"));
+    EXPECT_TRUE(opened[2].endsWith("/License.txt"));
+    for (const QString& p : opened)
+        EXPECT_TRUE(QFile::exists(p)) << p.toStdString();
+
+    // When nothing can open it the player is told.
+    game.win().openDocument = [](const QString&) { return false; };
+    AutoAnswer ok(QMessageBox::Ok);
+    QTest::keyClick(&game.win(), Qt::Key_F1);
+    ASSERT_EQ(ok.texts.size(), 1);
+    EXPECT_EQ(ok.texts[0],
+              "There was a problem executing the default web client. Check that it is properly installed.");
+}
+
+TEST(Credits, VersionAndTheSpeedCheat)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    frmCredits credits(st, &game.win());
+    credits.show();
+    bool hasVersion = false;
+    for (auto* l : credits.findChildren<QLabel*>())
+        hasVersion |= l->text() == "Version 5.2";
+    EXPECT_TRUE(hasVersion);
+    QStringList told;
+    QString code = QStringLiteral("zoom 140");
+    credits.askCode = [&] { return code; };
+    credits.tell = [&](const QString& m) { told << m; };
+    auto* ok = credits.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Escape);
+    EXPECT_EQ(st.aimSpeedOverride, 140);
+    EXPECT_TRUE(credits.isVisible()); // Esc asked for a code, it did not close the credits
+    code = QStringLiteral("ZOOM 151");
+    credits.enterCheat();
+    EXPECT_EQ(st.aimSpeedOverride, 0);
+    EXPECT_EQ(told.size(), 2);
+    code = QStringLiteral("something else");
+    credits.enterCheat();
+    EXPECT_EQ(told.size(), 2);
+}
+
+TEST(CricketWindow, UnlockedCricketIsPlayedOnItsOwnScoreboards)
+{
+    RunningGame game(9);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    st.cricketUnlocked = true;
+    // Two humans named through the player selection.
+    QTimer fill;
+    QObject::connect(&fill, &QTimer::timeout, [] {
+        auto* w = QApplication::activeModalWidget();
+        if (!w || w->objectName() != "frmPlayers")
+            return;
+        w->findChild<QComboBox*>(QStringLiteral("cboplayer1"))->setEditText(QStringLiteral("Nia"));
+        w->findChild<QComboBox*>(QStringLiteral("cboplayer2"))->setEditText(QStringLiteral("Tomas"));
+        w->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    });
+    fill.start(5);
+    QTimer bullUp;
+    QObject::connect(&bullUp, &QTimer::timeout, [&] {
+        if (!st.blnBullUp || st.blnBullDartDown || QApplication::activeModalWidget())
+            return;
+        game.win().engine().ThrowDart(2600, st.currentPlayer == 1 ? 2600 : 2800);
+    });
+    bullUp.start(1);
+    for (int option : {2, 3}) // EXHIBITION, TWO PLAYER
+        QTest::mouseClick(game.find<QLabel>(QStringLiteral("lblOption%1").arg(option)), Qt::LeftButton);
+    EXPECT_EQ(game.find<QLabel>("lblOption4")->text(), "CRICKET");
+    QTest::mouseClick(game.find<QLabel>("lblOption4"), Qt::LeftButton);
+    bullUp.stop();
+
+    EXPECT_TRUE(game.find("picCricket_1")->isVisible());
+    EXPECT_TRUE(game.find("picCricket_2")->isVisible());
+    EXPECT_EQ(st.currentPlayer, 1);
+    game.win().engine().ThrowDart(2580, 1425); // treble 20
+    EXPECT_EQ(game.find<QLabel>("lbl20_1")->text(), "O");
+    game.win().engine().ThrowDart(2595, 2595); // the bull
+    EXPECT_EQ(game.find<QLabel>("lblB_1")->text(), "X");
+    EXPECT_EQ(game.find<QLabel>("lblScore_1")->text(), "0");
+    EXPECT_EQ(comments(game), "DART 2 HITS THE DOUBLE BULLSEYE!");
+    // No checkout hint in Cricket, and a New game puts the boards away.
+    AutoAnswer yes(QMessageBox::Yes);
+    game.win().mnuNewGame_Click();
+    QTest::mouseClick(game.find<QLabel>("lblOption2"), Qt::LeftButton);
+    EXPECT_FALSE(game.find("picCricket_1")->isVisible());
+}
