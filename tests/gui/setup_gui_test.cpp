@@ -8,7 +8,9 @@
 #include "gui/guihelpers.h"
 #include "match/bed.h"
 #include "match/board.h"
+#include "setup/frmNewGame.h"
 #include "setup/frmPlayers.h"
+#include "ui/frmInfo.h"
 
 using namespace vantorelle;
 using namespace vantorelle::testing;
@@ -245,4 +247,70 @@ TEST(PlayerSelection, RefusesBadEntriesAndKeepsWhatWasTyped)
     EXPECT_TRUE(st.careerName.empty()); // a new selection starts with no names
     again.Command1_Click();
     EXPECT_TRUE(st.careerName.empty());
+}
+
+TEST(TitleWindow, GivesWayOnAKeyAClickOrAfterSeventyFiveSeconds)
+{
+    int shown = 0;
+    {
+        frmNewGame title(1.0, [&] { ++shown; });
+        title.show();
+        bool hasVersion = false, hasPrompt = false;
+        for (auto* l : title.findChildren<QLabel*>()) {
+            hasVersion |= l->text() == "Version 5.2";
+            hasPrompt |= l->text() == "PRESS ANY KEY OR CLICK TO START";
+        }
+        EXPECT_TRUE(hasVersion && hasPrompt);
+        qtPause(0.05);
+        EXPECT_EQ(shown, 0); // a real second has not passed, let alone 75
+        QTest::keyClick(&title, Qt::Key_Space);
+        EXPECT_EQ(shown, 1);
+        QTest::mouseClick(&title, Qt::LeftButton); // once is enough
+        EXPECT_EQ(shown, 1);
+    }
+    {
+        frmNewGame title(1.0, [&] { ++shown; });
+        title.show();
+        QTest::mouseClick(&title, Qt::LeftButton);
+        EXPECT_EQ(shown, 2);
+    }
+    {
+        // 75 seconds at a thousandth of the time.
+        frmNewGame title(0.001, [&] { ++shown; });
+        title.show();
+        EXPECT_TRUE(waitUntil([&] { return shown == 3; }, 3000));
+    }
+}
+
+TEST(InfoOverlay, ClosesOnAKeyAClickOrAfterSeventyFiveSeconds)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    {
+        frmInfo info(&game.win(), 1.0);
+        info.setInfo(QStringLiteral("The winner is NIA"));
+        EXPECT_EQ(info.findChild<QLabel*>(QStringLiteral("Label1"))->text(), "The winner is NIA");
+        QTimer::singleShot(10, [&] { QTest::keyClick(&info, Qt::Key_X); });
+        EXPECT_EQ(info.exec(), QDialog::Accepted);
+    }
+    {
+        frmInfo info(&game.win(), 1.0);
+        QTimer::singleShot(10, [&] { QTest::mouseClick(&info, Qt::LeftButton); });
+        EXPECT_EQ(info.exec(), QDialog::Accepted);
+    }
+    {
+        frmInfo info(&game.win(), 0.001); // 75 seconds at a thousandth of the time
+        QElapsedTimer t;
+        t.start();
+        EXPECT_EQ(info.exec(), QDialog::Accepted);
+        EXPECT_GE(t.elapsed(), 70);
+    }
+}
+
+TEST(SetupPanel, LiveOptionsShowTheDartPointer)
+{
+    RunningGame game(5);
+    ASSERT_TRUE(game.app);
+    EXPECT_EQ(game.find<QLabel>("lblOption2")->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(game.find<QLabel>("lblOption1")->cursor().shape(), Qt::ArrowCursor);
 }
