@@ -89,6 +89,7 @@ static void BM_IdleCpu(benchmark::State& state)
 {
     QTemporaryDir data;
     StartResult r = startVantorelle(options(data));
+    qtPause(0.3); // the first paint and the libraries' own start-up are done
     const bool inPause = state.range(0) == 1;
     double percent = 0;
     for (auto _ : state) {
@@ -155,6 +156,7 @@ static void BM_ResidentMemory(benchmark::State& state)
     st.blnStopped = false;
     st.player(1).name = "A";
     st.player(2).name = "B";
+    st.player(1).score = st.player(2).score = 501;
     for (auto _ : state) {
         // Two darts fly in, with their sounds and pictures loaded.
         r.app->main->engine().ThrowDart(2580, 1425);
