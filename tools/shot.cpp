@@ -67,6 +67,19 @@ int main(int argc, char** argv)
         e.aimTick();
     w.refresh();
     w.grab().save(out.filePath("aiming.png"));
+
+    // A Cricket game in progress.
+    st.aim.clear();
+    st.cricketBoardShown = true;
+    st.cricketMarks[1] = {"O", "X", "\\", "", "O", "", "X"};
+    st.cricketMarks[2] = {"O", "O", "", "X", "", "", ""};
+    st.player(1).score = 57;
+    st.player(2).score = 38;
+    st.bytDart = 0;
+    w.clearBoard();
+    e.comment("Dart 2 hits T19");
+    w.refresh();
+    w.grab().save(out.filePath("cricket.png"));
     st.quitting = true;
     return 0;
 }
