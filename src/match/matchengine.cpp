@@ -218,10 +218,7 @@ void MatchEngine::ThrowDart(int x, int y, std::string_view netBed, std::string_v
         {
             FlagGuard ending(m_turnEnding);
             if (LegWinner(p)) {
-                m_host.clearBoard();
-                m_st.dartInHand = {true, true, true, false, false, false};
-                stopAiming();
-                m_host.refresh();
+                matchOverBoard();
                 return;
             }
             m_st.bytDart = 0;
@@ -406,16 +403,7 @@ void MatchEngine::StartGame()
     m_st.blnStopped = false;
     m_host.showInfo(m_st.player(1).name + " v " + m_st.player(2).name);
 
-    m_st.currentPlayer = 1;
-    for (int q : {1, 2}) {
-        auto& pl = m_st.player(q);
-        pl.score = m_st.intStartScore;
-        pl.legs = 0;
-        pl.sets = 0;
-        pl.legDarts = 0; // a match abandoned mid-leg leaves nothing behind
-    }
-    m_st.scoreboardVisible = true;
-    m_host.refresh();
+    resetScoreboard(m_st.intStartScore);
 
     Say("Bullseye");
     const int w = ThrowForStart();
@@ -423,6 +411,28 @@ void MatchEngine::StartGame()
         return;
 
     handOverAfterBullUp(w);
+}
+
+void MatchEngine::resetScoreboard(int startScore)
+{
+    m_st.currentPlayer = 1;
+    for (int q : {1, 2}) {
+        auto& pl = m_st.player(q);
+        pl.score = startScore;
+        pl.legs = 0;
+        pl.sets = 0;
+        pl.legDarts = 0; // a match abandoned mid-leg leaves nothing behind
+    }
+    m_st.scoreboardVisible = true;
+    m_host.refresh();
+}
+
+void MatchEngine::matchOverBoard()
+{
+    m_host.clearBoard();
+    m_st.dartInHand = {true, true, true, false, false, false};
+    stopAiming();
+    m_host.refresh();
 }
 
 void MatchEngine::handOverAfterBullUp(int w)
@@ -457,18 +467,9 @@ void MatchEngine::StartCricket()
     m_st.cricketBoardShown = true;
     m_host.refresh();
     m_host.showInfo(m_st.player(1).name + " v " + m_st.player(2).name);
-    m_st.currentPlayer = 1;
-    for (int q : {1, 2}) {
-        auto& pl = m_st.player(q);
-        pl.score = 0;
-        pl.legs = 0;
-        pl.sets = 0;
-        pl.legDarts = 0;
-    }
     clearMarks();
-    m_st.scoreboardVisible = true;
     m_st.blnStopped = false;
-    m_host.refresh();
+    resetScoreboard(0);
     Say("Bullseye");
     const int w = ThrowForStart();
     if (w == 0)
@@ -708,10 +709,7 @@ void MatchEngine::bookEnteredTurn(int darts, int score, int dartsAtDouble)
     m_st.player(p).legDarts += darts;
     if (checkout) {
         if (LegWinner(p)) {
-            m_host.clearBoard();
-            m_st.dartInHand = {true, true, true, false, false, false};
-            stopAiming();
-            m_host.refresh();
+            matchOverBoard();
             return; // the match is over: nobody is called to the oche
         }
     } else {

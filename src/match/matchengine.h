@@ -78,6 +78,8 @@ private:
     void playerOnThrowComment(int p);
     void throwHumanDart();
     void clearMarks();
+    void resetScoreboard(int startScore);
+    void matchOverBoard();
     void handOverAfterBullUp(int w);
 
     GameState& m_st;
