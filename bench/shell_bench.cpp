@@ -51,6 +51,18 @@ StartOptions options(const QTemporaryDir& data)
     return o;
 }
 
+// A started program with a match under way between A and B, A to throw.
+StartResult startedMatch(const QTemporaryDir& data)
+{
+    StartResult r = startVantorelle(options(data));
+    GameState& st = r.app->state;
+    st.blnStopped = false;
+    st.player(1).name = "A";
+    st.player(2).name = "B";
+    st.player(1).score = st.player(2).score = 501;
+    return r;
+}
+
 } // namespace
 
 // Start, show and paint the main window once, then close it.
@@ -114,11 +126,7 @@ BENCHMARK(BM_IdleCpu)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMilliseco
 static void BM_AimTimer(benchmark::State& state)
 {
     QTemporaryDir data;
-    StartResult r = startVantorelle(options(data));
-    GameState& st = r.app->state;
-    st.blnStopped = false;
-    st.player(1).name = "A";
-    st.player(2).name = "B";
+    StartResult r = startedMatch(data);
     int ticks = 0;
     qint64 worst = 0;
     double seconds = 0;
@@ -143,7 +151,7 @@ static void BM_AimTimer(benchmark::State& state)
     state.counters["ticks_per_s"] = ticks / seconds;
     state.counters["worst_interval_ms"] = static_cast<double>(worst) / 1e6;
     state.counters["cpu_percent"] = cpu;
-    st.quitting = true;
+    r.app->state.quitting = true;
 }
 BENCHMARK(BM_AimTimer)->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -151,12 +159,7 @@ BENCHMARK(BM_AimTimer)->Iterations(1)->Unit(benchmark::kMillisecond);
 static void BM_ResidentMemory(benchmark::State& state)
 {
     QTemporaryDir data;
-    StartResult r = startVantorelle(options(data));
-    GameState& st = r.app->state;
-    st.blnStopped = false;
-    st.player(1).name = "A";
-    st.player(2).name = "B";
-    st.player(1).score = st.player(2).score = 501;
+    StartResult r = startedMatch(data);
     for (auto _ : state) {
         // Two darts fly in, with their sounds and pictures loaded.
         r.app->main->engine().ThrowDart(2580, 1425);
@@ -165,6 +168,6 @@ static void BM_ResidentMemory(benchmark::State& state)
         QCoreApplication::processEvents();
     }
     state.counters["rss_mb"] = static_cast<double>(residentKb()) / 1024.0;
-    st.quitting = true;
+    r.app->state.quitting = true;
 }
 BENCHMARK(BM_ResidentMemory)->Iterations(1);

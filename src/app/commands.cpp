@@ -62,28 +62,24 @@ void frmDarts::buildMenus()
 {
     setWindowIcon(appIcon());
     auto* bar = menuBar();
-    auto add = [this, bar](const char* name, const QString& caption, auto slot) {
-        auto* a = bar->addAction(caption);
+    auto add = [this](QWidget* menu, const char* name, const QString& caption, auto slot) {
+        auto* a = new QAction(caption, menu);
         a->setObjectName(QString::fromLatin1(name));
+        menu->addAction(a);
         connect(a, &QAction::triggered, this, slot);
-        return a;
     };
-    add("mnuNewGame", QStringLiteral("&New"), &frmDarts::mnuNewGame_Click);
-    add("mnuAudio", QStringLiteral("Audio"), &frmDarts::toggleSound);
-    add("mnuHelp", QStringLiteral("Help"), &frmDarts::showHint);
-    add("mnuStatistics", QStringLiteral("Statistics"), [this] { m_engine.DoStats(); });
+    add(bar, "mnuNewGame", QStringLiteral("&New"), &frmDarts::mnuNewGame_Click);
+    add(bar, "mnuAudio", QStringLiteral("Audio"), &frmDarts::toggleSound);
+    add(bar, "mnuHelp", QStringLiteral("Help"), &frmDarts::showHint);
+    add(bar, "mnuStatistics", QStringLiteral("Statistics"), [this] { m_engine.DoStats(); });
     auto* docs = bar->addMenu(QStringLiteral("Docs"));
     docs->setObjectName(QStringLiteral("mnuDocs"));
-    auto* readme = docs->addAction(QStringLiteral("Readme"));
-    readme->setObjectName(QStringLiteral("mnuReadme"));
-    connect(readme, &QAction::triggered, this, [this] { openAppDocument(QStringLiteral("Readme.txt")); });
-    auto* license = docs->addAction(QStringLiteral("License"));
-    license->setObjectName(QStringLiteral("mnuLicense"));
-    connect(license, &QAction::triggered, this, [this] { openAppDocument(QStringLiteral("License.txt")); });
-    add("mnuPlay", QStringLiteral("How to Play"), &frmDarts::openHelp);
-    add("mnuCredits", QStringLiteral("Credits"), &frmDarts::showCredits);
-    add("mnuBoss", QStringLiteral("Boss"), &frmDarts::bossKey);
-    add("mnuQuit", QStringLiteral("&Quit"), &QWidget::close);
+    add(docs, "mnuReadme", QStringLiteral("Readme"), [this] { openAppDocument(QStringLiteral("Readme.txt")); });
+    add(docs, "mnuLicense", QStringLiteral("License"), [this] { openAppDocument(QStringLiteral("License.txt")); });
+    add(bar, "mnuPlay", QStringLiteral("How to Play"), &frmDarts::openHelp);
+    add(bar, "mnuCredits", QStringLiteral("Credits"), &frmDarts::showCredits);
+    add(bar, "mnuBoss", QStringLiteral("Boss"), &frmDarts::bossKey);
+    add(bar, "mnuQuit", QStringLiteral("&Quit"), &QWidget::close);
 
     openDocument = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 }

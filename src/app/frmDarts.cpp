@@ -80,7 +80,7 @@ const QString kWhite = QStringLiteral("rgb(255,255,255)");
 } // namespace
 
 frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
-    : m_st(state), m_rng(rng), m_timeScale(timeScale), m_engine(state, *this, rng), m_menu(state, rng)
+    : m_st(state), m_timeScale(timeScale), m_engine(state, *this, rng), m_menu(state, rng)
 {
     setObjectName(QStringLiteral("frmDarts"));
     setWindowTitle(QStringLiteral("VANTORELLE!"));

@@ -52,7 +52,6 @@ public:
     // Opens the score entry with a first digit, when the player on throw may type.
     void openScoreEntry(const QString& digit);
     BoardWidget* board() const { return m_board; }
-    double timeScale() const { return m_timeScale; }
     // The overlays shown so far, most recent last.
     const QStringList& infosShown() const { return m_infos; }
 
@@ -88,7 +87,6 @@ private:
     void frameDelay();
 
     GameState& m_st;
-    Rng& m_rng;
     double m_timeScale;
     MatchEngine m_engine;
     SetupMenu m_menu;

@@ -27,7 +27,6 @@ struct AimCircle {
     void clear();
 
     int centreX() const { return left + width / 2; }
-    int centreY() const { return top + height / 2; }
 };
 
 } // namespace vantorelle

@@ -46,7 +46,7 @@ bool isValidBed(std::string_view code)
     if (code.size() != 3 || (code[0] != 'S' && code[0] != 'D' && code[0] != 'T'))
         return false;
     const int n = twoDigits(code);
-    return n >= 1 && n <= 20 && code[1] >= '0' && code[1] <= '2';
+    return n >= 1 && n <= 20;
 }
 
 } // namespace vantorelle

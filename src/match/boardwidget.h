@@ -25,7 +25,6 @@ public:
     double pixelsPerUnit() const;
     QPoint toPixels(double ux, double uy) const;
     QPoint toUnits(const QPointF& px) const;
-    QPoint unitsToWidget(int ux, int uy) const { return toPixels(ux, uy); }
 
     // Where the aim circle is drawn, in widget pixels (with its outline).
     QRect aimRect() const;

@@ -11,7 +11,7 @@ namespace vantorelle {
 // What the window must do after a caption of the setup panel was acted on.
 enum class SetupNext {
     Nothing,      // a blank option, or a page turned
-    GetPlayers,   // show the player selection for setupPlayers() humans
+    GetPlayers,   // show the player selection for NumberOfPlayers humans
     StartX01,     // names are set: start the match
     StartCricket, // names are set: start Cricket
     CareerEditor, // a career's values are set: create the career player
@@ -37,9 +37,6 @@ public:
     // After the player selection: on to the leg length, or back to the first
     // page when it was cancelled (no first player's name).
     void playersChosen();
-
-    // Humans asked for by the last GetPlayers.
-    int setupPlayers() const { return m_st.numberOfPlayers; }
 
 private:
     void page(const char* heading, const char* o1, const char* o2, const char* o3, const char* o4);

@@ -57,11 +57,6 @@ void frmInfo::setInfo(const QString& text)
     m_label1->setText(text);
 }
 
-QString frmInfo::info() const
-{
-    return m_lblInfo->text();
-}
-
 void frmInfo::tick()
 {
     if (m_timeScale <= 0 || m_shown.elapsed() > 75000 * m_timeScale)

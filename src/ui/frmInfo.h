@@ -15,7 +15,6 @@ class frmInfo : public QDialog {
 public:
     explicit frmInfo(QWidget* parent, double timeScale);
     void setInfo(const QString& text);
-    QString info() const;
 
 protected:
     void keyPressEvent(QKeyEvent*) override;

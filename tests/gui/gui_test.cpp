@@ -17,6 +17,16 @@ QSettings zeko()
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ZEKO"), QStringLiteral("ZEKO"));
 }
 
+// Prepares a data folder whose roster holds exactly this text.
+std::function<void(const QString&)> rosterOf(const char* text)
+{
+    return [text](const QString& dir) {
+        QFile f(dir + "/Stats.dat");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    };
+}
+
 } // namespace
 
 TEST(StartUp, MainWindowShowsBoardScoreboardDartsAndCommentary)
@@ -68,20 +78,12 @@ TEST(StartUp, MissingOrDamagedRosterStopsWithAClearMessage)
     EXPECT_TRUE(missing.error.contains("Stats.dat")) << missing.error.toStdString();
     EXPECT_TRUE(missing.error.contains("missing")) << missing.error.toStdString();
 
-    RunningGame shortFile(1, false, [](const QString& dir) {
-        QFile f(dir + "/Stats.dat");
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("HEAD,1\r\n1,A,B,ENG,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
-    });
+    RunningGame shortFile(1, false, rosterOf("HEAD,1\r\n1,A,B,ENG,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n"));
     EXPECT_FALSE(shortFile.app);
     EXPECT_TRUE(shortFile.error.contains("Stats.dat"));
     EXPECT_TRUE(shortFile.error.contains("1 players")) << shortFile.error.toStdString();
 
-    RunningGame fewFields(1, false, [](const QString& dir) {
-        QFile f(dir + "/Stats.dat");
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("HEAD,1\r\n1,A,B,ENG\r\n");
-    });
+    RunningGame fewFields(1, false, rosterOf("HEAD,1\r\n1,A,B,ENG\r\n"));
     EXPECT_FALSE(fewFields.app);
     EXPECT_TRUE(fewFields.error.contains("17")) << fewFields.error.toStdString();
 }
