@@ -174,15 +174,8 @@ void MatchEngine::ThrowDart(int x, int y, std::string_view netBed, std::string_v
     m_st.bytDart = n;
     m_st.bytTurnScore += m_st.bytDartScore;
     m_st.player(p).legDarts += 1;
-    if (n == 3) {
-        const int t = m_st.bytTurnScore;
-        if (t >= 100 && t <= 139)
-            m_st.stat(p, kStat100) += 1;
-        else if (t >= 140 && t <= 179)
-            m_st.stat(p, kStat140) += 1;
-        else if (t == 180)
-            m_st.stat(p, kStat180) += 1;
-    }
+    if (n == 3)
+        countHighTurn(p, m_st.bytTurnScore);
 
     if (m_st.cricketBoardShown) {
         std::string text = "Dart " + std::to_string(n) + " hits ";
@@ -252,6 +245,16 @@ void MatchEngine::ThrowDart(int x, int y, std::string_view netBed, std::string_v
         return;
     }
     comment(text);
+}
+
+void MatchEngine::countHighTurn(int p, int turn)
+{
+    if (turn >= 100 && turn <= 139)
+        m_st.stat(p, kStat100) += 1;
+    else if (turn >= 140 && turn <= 179)
+        m_st.stat(p, kStat140) += 1;
+    else if (turn == 180)
+        m_st.stat(p, kStat180) += 1;
 }
 
 void MatchEngine::bust(std::string_view message)
@@ -700,12 +703,7 @@ void MatchEngine::bookEnteredTurn(int darts, int score, int dartsAtDouble)
     m_st.stat(p, kStatDartsAtDouble) += dartsAtDouble;
     m_st.stat(p, kStatDarts) += darts;
     m_st.stat(p, kStatPoints) += score;
-    if (score == 180)
-        m_st.stat(p, kStat180) += 1;
-    else if (score >= 140)
-        m_st.stat(p, kStat140) += 1;
-    else if (score >= 100)
-        m_st.stat(p, kStat100) += 1;
+    countHighTurn(p, score);
     m_st.player(p).legDarts += darts;
     if (checkout) {
         if (LegWinner(p)) {

@@ -74,6 +74,8 @@ private:
     void landingSound();
     void stopAiming();
     void bust(std::string_view message);
+    // Turns of 100 to 139, 140 to 179 and 180 go into the statistics.
+    void countHighTurn(int p, int turn);
     void chooseNextStarter(int winner, bool setWon);
     void playerOnThrowComment(int p);
     void throwHumanDart();
