@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 #include <fstream>
 
-#include "career/roster.h"
-#include "opponent/computer.h"
+#include "rules/career/roster.h"
+#include "rules/opponent/computer.h"
 #include "support/silenthost.h"
 
 using namespace vantorelle;

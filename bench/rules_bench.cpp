@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "match/board.h"
-#include "match/matchengine.h"
-#include "match/throwmodel.h"
+#include "rules/match/board.h"
+#include "rules/match/matchengine.h"
+#include "rules/match/throwmodel.h"
 
 using namespace vantorelle;
 

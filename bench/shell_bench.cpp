@@ -9,10 +9,10 @@
 #include <fstream>
 #include <string>
 
-#include "app/frmDarts.h"
-#include "app/pause.h"
-#include "app/startup.h"
-#include "match/gamestate.h"
+#include "qt/app/frmDarts.h"
+#include "qt/app/pause.h"
+#include "qt/app/startup.h"
+#include "rules/match/gamestate.h"
 
 using namespace vantorelle;
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "match/board.h"
+#include "rules/match/board.h"
 
 int main(int argc, char** argv)
 {

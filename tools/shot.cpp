@@ -5,11 +5,11 @@
 #include <QDir>
 #include <QPixmap>
 
-#include "app/frmDarts.h"
-#include "app/startup.h"
-#include "match/board.h"
-#include "setup/frmNewGame.h"
-#include "setup/frmPlayers.h"
+#include "qt/app/frmDarts.h"
+#include "qt/app/startup.h"
+#include "rules/match/board.h"
+#include "qt/setup/frmNewGame.h"
+#include "qt/setup/frmPlayers.h"
 
 using namespace vantorelle;
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/folders.h"
-#include "app/wav.h"
+#include "rules/app/folders.h"
+#include "rules/app/wav.h"
 
 using namespace vantorelle;
 namespace fs = std::filesystem;

@@ -4,7 +4,7 @@
 #include <set>
 #include <sstream>
 
-#include "career/roster.h"
+#include "rules/career/roster.h"
 
 using namespace vantorelle;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cricket/cricket.h"
+#include "rules/cricket/cricket.h"
 #include "support/matchfixture.h"
 
 using namespace vantorelle;

@@ -6,9 +6,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "app/frmCredits.h"
+#include "qt/app/frmCredits.h"
 #include "gui/guihelpers.h"
-#include "setup/frmSCore.h"
+#include "qt/setup/frmSCore.h"
 
 using namespace vantorelle;
 using namespace vantorelle::testing;

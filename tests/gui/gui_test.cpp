@@ -2,10 +2,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "app/settings.h"
+#include "qt/app/settings.h"
 #include "gui/guihelpers.h"
-#include "match/bed.h"
-#include "match/board.h"
+#include "rules/match/bed.h"
+#include "rules/match/board.h"
 
 using namespace vantorelle;
 using namespace vantorelle::testing;

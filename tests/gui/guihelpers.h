@@ -10,10 +10,10 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "app/frmDarts.h"
-#include "app/pause.h"
-#include "app/startup.h"
-#include "match/boardwidget.h"
+#include "qt/app/frmDarts.h"
+#include "qt/app/pause.h"
+#include "qt/app/startup.h"
+#include "qt/match/boardwidget.h"
 
 namespace vantorelle::testing {
 

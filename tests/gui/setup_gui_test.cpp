@@ -4,13 +4,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "career/roster.h"
+#include "rules/career/roster.h"
 #include "gui/guihelpers.h"
-#include "match/bed.h"
-#include "match/board.h"
-#include "setup/frmNewGame.h"
-#include "setup/frmPlayers.h"
-#include "ui/frmInfo.h"
+#include "rules/match/bed.h"
+#include "rules/match/board.h"
+#include "qt/setup/frmNewGame.h"
+#include "qt/setup/frmPlayers.h"
+#include "qt/ui/frmInfo.h"
 
 using namespace vantorelle;
 using namespace vantorelle::testing;

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "match/bed.h"
-#include "match/board.h"
+#include "rules/match/bed.h"
+#include "rules/match/board.h"
 
 using namespace vantorelle;
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "match/bed.h"
-#include "setup/stats.h"
+#include "rules/match/bed.h"
+#include "rules/setup/stats.h"
 #include "support/matchfixture.h"
 
 using namespace vantorelle;

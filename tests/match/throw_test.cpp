@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "match/bed.h"
+#include "rules/match/bed.h"
 #include "support/matchfixture.h"
 
 using namespace vantorelle;

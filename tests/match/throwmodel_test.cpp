@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "match/aim.h"
-#include "match/throwmodel.h"
+#include "rules/match/aim.h"
+#include "rules/match/throwmodel.h"
 
 using namespace vantorelle;
 

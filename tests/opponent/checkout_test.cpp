@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "match/rng.h"
-#include "opponent/checkout.h"
+#include "rules/match/rng.h"
+#include "rules/opponent/checkout.h"
 
 using namespace vantorelle;
 

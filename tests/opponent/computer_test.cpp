@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "career/roster.h"
-#include "opponent/computer.h"
+#include "rules/career/roster.h"
+#include "rules/opponent/computer.h"
 
 using namespace vantorelle;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/cheats.h"
-#include "setup/scoreentry.h"
+#include "rules/app/cheats.h"
+#include "rules/setup/scoreentry.h"
 #include "support/matchfixture.h"
 
 using namespace vantorelle;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "career/roster.h"
-#include "setup/players.h"
-#include "setup/setupmenu.h"
+#include "rules/career/roster.h"
+#include "rules/setup/players.h"
+#include "rules/setup/setupmenu.h"
 
 using namespace vantorelle;
 

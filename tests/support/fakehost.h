@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "match/gamestate.h"
-#include "match/matchengine.h"
-#include "match/matchhost.h"
-#include "match/rng.h"
+#include "rules/match/gamestate.h"
+#include "rules/match/matchengine.h"
+#include "rules/match/matchhost.h"
+#include "rules/match/rng.h"
 
 namespace vantorelle::testing {
 

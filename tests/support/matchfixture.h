@@ -1,7 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "match/board.h"
+#include "rules/match/board.h"
 #include "support/fakehost.h"
 
 namespace vantorelle::testing {

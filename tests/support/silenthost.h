@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "match/matchengine.h"
-#include "match/matchhost.h"
+#include "rules/match/matchengine.h"
+#include "rules/match/matchhost.h"
 
 namespace vantorelle::testing {
 

@@ -1,0 +1,196 @@
+// The menu bar and the command keys of the main window.
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QUrl>
+
+#include "qt/app/frmCredits.h"
+#include "qt/app/frmDarts.h"
+#include "qt/app/pause.h"
+#include "qt/app/settings.h"
+#include "qt/match/boardwidget.h"
+#include "qt/match/dartpictures.h"
+#include "rules/match/gamestate.h"
+#include "qt/match/soundplayer.h"
+#include "qt/setup/frmSCore.h"
+
+namespace vantorelle {
+
+namespace {
+
+// The program's own icon: a dart in the board.
+QIcon appIcon()
+{
+    QPixmap pm(64, 64);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.save();
+    p.scale(64.0 / 5190, 64.0 / 5190);
+    paintDartboard(p);
+    p.restore();
+    p.drawPixmap(4, 4, dartPixmap(DartPicture::Small, 1, 'a', 44.0 / 600));
+    return QIcon(pm);
+}
+
+// The disguise of the boss key: a plain text editor's page.
+QIcon notepadIcon()
+{
+    QPixmap pm(64, 64);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 70), 2));
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRect(12, 6, 40, 52);
+    p.setPen(QPen(QColor(120, 150, 200), 2));
+    for (int y = 18; y < 54; y += 7)
+        p.drawLine(17, y, 47, y);
+    p.setBrush(QColor(70, 110, 190));
+    p.setPen(Qt::NoPen);
+    p.drawRect(12, 6, 40, 7);
+    return QIcon(pm);
+}
+
+} // namespace
+
+void frmDarts::buildMenus()
+{
+    setWindowIcon(appIcon());
+    auto* bar = menuBar();
+    auto add = [this](QWidget* menu, const char* name, const QString& caption, auto slot) {
+        auto* a = new QAction(caption, menu);
+        a->setObjectName(QString::fromLatin1(name));
+        menu->addAction(a);
+        connect(a, &QAction::triggered, this, slot);
+    };
+    add(bar, "mnuNewGame", QStringLiteral("&New"), &frmDarts::mnuNewGame_Click);
+    add(bar, "mnuAudio", QStringLiteral("Audio"), &frmDarts::toggleSound);
+    add(bar, "mnuHelp", QStringLiteral("Help"), &frmDarts::showHint);
+    add(bar, "mnuStatistics", QStringLiteral("Statistics"), [this] { m_engine.DoStats(); });
+    auto* docs = bar->addMenu(QStringLiteral("Docs"));
+    docs->setObjectName(QStringLiteral("mnuDocs"));
+    add(docs, "mnuReadme", QStringLiteral("Readme"), [this] { openAppDocument(QStringLiteral("Readme.txt")); });
+    add(docs, "mnuLicense", QStringLiteral("License"), [this] { openAppDocument(QStringLiteral("License.txt")); });
+    add(bar, "mnuPlay", QStringLiteral("How to Play"), &frmDarts::openHelp);
+    add(bar, "mnuCredits", QStringLiteral("Credits"), &frmDarts::showCredits);
+    add(bar, "mnuBoss", QStringLiteral("Boss"), &frmDarts::bossKey);
+    add(bar, "mnuQuit", QStringLiteral("&Quit"), &QWidget::close);
+
+    openDocument = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+}
+
+void frmDarts::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_A:
+        toggleSound();
+        return;
+    case Qt::Key_H:
+        showHint();
+        return;
+    case Qt::Key_Q:
+        close();
+        return;
+    case Qt::Key_B:
+        bossKey();
+        return;
+    case Qt::Key_S:
+        m_engine.DoStats();
+        return;
+    case Qt::Key_F1:
+        openHelp();
+        return;
+    case Qt::Key_C:
+        showCredits();
+        return;
+    default:
+        break;
+    }
+    const QString text = e->text();
+    if (text.size() == 1 && text[0].isDigit()) {
+        openScoreEntry(text);
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
+void frmDarts::toggleSound()
+{
+    const std::string remembered = m_st.comments;
+    const bool on = !m_st.soundOn;
+    m_st.soundOn = m_st.soundOnSaved = on;
+    m_engine.comment(on ? "Audio on" : "Audio off");
+    saveSound(on);
+    pause(1);
+    m_engine.comment(remembered);
+}
+
+void frmDarts::showHint()
+{
+    if (m_st.cricketBoardShown || m_st.blnStopped || m_st.blnBullUp)
+        return;
+    m_engine.DoHint();
+}
+
+void frmDarts::bossKey()
+{
+    showMinimized();
+    m_st.soundOn = false;
+    m_sound->stop();
+    setWindowIcon(notepadIcon());
+    setWindowTitle(QStringLiteral("Untitled - Notepad"));
+    m_disguised = true;
+}
+
+void frmDarts::undoDisguise()
+{
+    m_st.soundOn = m_st.soundOnSaved;
+    if (!m_disguised)
+        return;
+    m_disguised = false;
+    setWindowIcon(appIcon());
+    setWindowTitle(QStringLiteral("VANTORELLE!"));
+}
+
+void frmDarts::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    // Coming back from the taskbar counts as a resize.
+    if (e->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized))
+        undoDisguise();
+}
+
+void frmDarts::showCredits()
+{
+    frmCredits credits(m_st, this);
+    credits.exec();
+}
+
+void frmDarts::openHelp()
+{
+    openAppDocument(QStringLiteral("ZEKOHELP.htm"));
+}
+
+void frmDarts::openAppDocument(const QString& name)
+{
+    const QString path = QDir(QString::fromStdString(m_st.appFolder)).filePath(name);
+    if (!openDocument || !openDocument(path))
+        QMessageBox::information(this, windowTitle(),
+                                 QStringLiteral("There was a problem executing the default web client. Check that it "
+                                                "is properly installed."));
+}
+
+void frmDarts::openScoreEntry(const QString& digit)
+{
+    if (!m_engine.canEnterScore())
+        return;
+    frmSCore entry(m_st, m_engine, digit, this);
+    entry.exec();
+}
+
+} // namespace vantorelle

@@ -1,0 +1,478 @@
+#include "qt/app/frmDarts.h"
+
+#include <QApplication>
+#include <utility>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTimer>
+
+#include "qt/app/pause.h"
+#include "qt/match/boardwidget.h"
+#include "rules/match/gamestate.h"
+#include "qt/match/soundplayer.h"
+#include "qt/setup/frmPlayers.h"
+#include "qt/cricket/picCricket.h"
+#include "qt/setup/picNewGame.h"
+#include "qt/ui/frmInfo.h"
+
+#include <QMenuBar>
+
+namespace vantorelle {
+
+namespace {
+
+QString qs(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The window's background: a gradient of the theme colour down to black
+// (black until a theme is chosen).
+class Background : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::black);
+    }
+};
+
+// A dart waiting in the player's hand. Clicks on it fall through to the board.
+class DartInHand : public QWidget {
+public:
+    DartInHand(int player, QWidget* parent) : QWidget(parent), m_player(player)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const double s = height() / 600.0;
+        p.drawPixmap(0, 0, dartPixmap(DartPicture::Small, m_player, 'a', s, devicePixelRatioF()));
+    }
+
+private:
+    int m_player;
+};
+
+QLabel* makeLabel(QWidget* parent, const QString& name, int pointSize, const QString& colour, Qt::Alignment align)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    QFont f(QStringLiteral("DejaVu Sans"), pointSize, QFont::Bold);
+    l->setFont(f);
+    l->setAlignment(align);
+    l->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    return l;
+}
+
+const QString kYellow = QStringLiteral("rgb(255,255,0)");
+const QString kWhite = QStringLiteral("rgb(255,255,255)");
+
+} // namespace
+
+frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
+    : m_st(state), m_timeScale(timeScale), m_engine(state, *this, rng), m_menu(state, rng)
+{
+    setObjectName(QStringLiteral("frmDarts"));
+    setWindowTitle(QStringLiteral("VANTORELLE!"));
+    auto* bg = new Background(this);
+    bg->setObjectName(QStringLiteral("background"));
+    setCentralWidget(bg);
+
+    m_board = new BoardWidget(m_st, bg);
+    m_board->onMouseDown = [this](int button, int x, int y) { m_engine.boardMouseDown(button, x, y); };
+
+    for (int i = 0; i < 6; ++i) {
+        auto* w = new DartInHand(i < 3 ? 1 : 2, m_board);
+        w->setObjectName(QStringLiteral("picDart_%1").arg(i));
+        m_picDart[static_cast<std::size_t>(i)] = w;
+    }
+
+    buildScoreboard();
+
+    m_lblComments = makeLabel(bg, QStringLiteral("lblComments"), 16, kWhite, Qt::AlignCenter);
+    m_lblComments->setWordWrap(true);
+
+    for (int p = 1; p <= 2; ++p) {
+        m_picCricket[static_cast<std::size_t>(p)] = new picCricket(p, bg);
+        m_picCricket[static_cast<std::size_t>(p)]->hide();
+    }
+
+    m_picNewGame = new picNewGame(bg);
+    for (int i = 1; i <= 4; ++i)
+        m_picNewGame->option(i)->onClick = [this, i] { lblOption_Click(i); };
+    buildMenus();
+
+    m_sound = new SoundPlayer(QString::fromStdString(m_st.appFolder), this);
+
+    m_tmrConfuse = new QTimer(this);
+    m_tmrConfuse->setObjectName(QStringLiteral("tmrConfuse"));
+    m_tmrConfuse->setInterval(16);
+    m_tmrConfuse->setTimerType(Qt::PreciseTimer);
+    connect(m_tmrConfuse, &QTimer::timeout, this, [this] {
+        // Repaint only where the circle was and is.
+        const QRect before = m_board->aimRect();
+        m_engine.aimTick();
+        m_board->update(before.united(m_board->aimRect()));
+    });
+
+    resize(1024, 720);
+    setMinimumSize(640, 460);
+    refresh();
+}
+
+frmDarts::~frmDarts() = default;
+
+void frmDarts::Hilite(QLabel* label)
+{
+    label->setStyleSheet(QStringLiteral("color: rgb(0,0,255);"));
+    pause(0.4);
+    label->setStyleSheet(QStringLiteral("color: rgb(255,255,0);"));
+}
+
+void frmDarts::lblOption_Click(int option)
+{
+    // A click that arrives while another is flashing is handled after it.
+    if (m_optionBusy) {
+        m_pendingOption = option;
+        return;
+    }
+    m_optionBusy = true;
+    m_st.cricketBoardShown = false;
+    auto* label = m_picNewGame->option(option);
+    if (!label->text().isEmpty() && m_st.soundOn)
+        m_sound->play(QStringLiteral("Sounds/Dart/Clean1.wav"));
+    Hilite(label);
+
+    const SetupNext next = m_menu.click(option);
+    m_optionBusy = false;
+    switch (next) {
+    case SetupNext::GetPlayers:
+        GetPlayers(m_st.numberOfPlayers);
+        m_menu.playersChosen();
+        break;
+    case SetupNext::StartX01:
+        m_pendingOption = 0;
+        refresh();
+        m_engine.StartGame();
+        break;
+    case SetupNext::CareerEditor:
+        // The career's values are set; its player is created by the career windows.
+        m_menu.firstPage();
+        break;
+    case SetupNext::StartCricket:
+        m_pendingOption = 0;
+        refresh();
+        m_engine.StartCricket();
+        break;
+    case SetupNext::Nothing:
+        break;
+    }
+    refresh();
+
+    const int pending = std::exchange(m_pendingOption, 0);
+    if (pending && m_st.setupVisible)
+        lblOption_Click(pending);
+}
+
+void frmDarts::GetPlayers(int humans)
+{
+    m_st.setupVisible = false;
+    refresh();
+    frmPlayers players(m_st, humans, this);
+    players.exec();
+    if (m_st.careerName.empty())
+        m_menu.firstPage();
+    m_st.setupVisible = true;
+    refresh();
+}
+
+void frmDarts::mnuNewGame_Click()
+{
+    const bool wasUnloading = std::exchange(m_st.unloading, true);
+    if (m_st.setupVisible && m_menu.onFirstPage() && !m_st.networkGame) {
+        m_st.unloading = wasUnloading;
+        return;
+    }
+    const auto answer = QMessageBox::question(this, windowTitle(),
+                                              QStringLiteral("Are you sure you want to quit the current game and "
+                                                             "start a new one?"),
+                                              QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
+        if (m_st.networkGame)
+            send("$ZEKO$Q");
+        m_st.networkGame = false;
+        m_st.blnStopped = true;
+        m_board->clearLayer();
+        m_st.dartInHand = {};
+        m_st.aim.clear();
+        m_st.aimTimerOn = false;
+        m_tmrConfuse->stop();
+        m_st.scoreboardVisible = false;
+        m_menu.firstPage();
+        m_st.setupVisible = true;
+        refresh();
+    }
+    m_st.unloading = wasUnloading;
+}
+
+void frmDarts::buildScoreboard()
+{
+    m_picContainer = new QWidget(centralWidget());
+    m_picContainer->setObjectName(QStringLiteral("picContainer"));
+    m_picContainer->setStyleSheet(QStringLiteral("#picContainer { background: rgba(20,20,28,200); border: 2px solid "
+                                                 "rgb(90,90,110); border-radius: 8px; }"));
+    auto* grid = new QGridLayout(m_picContainer);
+    grid->setContentsMargins(16, 12, 16, 12);
+    grid->setVerticalSpacing(4);
+    const QString grey = QStringLiteral("rgb(170,170,190)");
+    for (int p = 1; p <= 2; ++p) {
+        const int row = (p - 1) * 4;
+        auto i = static_cast<std::size_t>(p);
+        m_lblPlayer[i] = makeLabel(m_picContainer, QStringLiteral("lblPlayer_%1").arg(p), 15, kWhite, Qt::AlignLeft);
+        m_lblScore[i] = makeLabel(m_picContainer, QStringLiteral("lblScore_%1").arg(p), 40, kWhite, Qt::AlignLeft);
+        m_lblLegs[i] = makeLabel(m_picContainer, QStringLiteral("lblLegs_%1").arg(p), 20, kWhite, Qt::AlignCenter);
+        m_lblSets[i] = makeLabel(m_picContainer, QStringLiteral("lblSets_%1").arg(p), 20, kWhite, Qt::AlignCenter);
+        grid->addWidget(m_lblPlayer[i], row, 0, 1, 3);
+        grid->addWidget(m_lblScore[i], row + 1, 0, 2, 1);
+        auto* legs = makeLabel(m_picContainer, {}, 9, grey, Qt::AlignCenter);
+        legs->setText(QStringLiteral("LEGS"));
+        auto* sets = makeLabel(m_picContainer, {}, 9, grey, Qt::AlignCenter);
+        sets->setText(QStringLiteral("SETS"));
+        grid->addWidget(legs, row + 1, 1);
+        grid->addWidget(sets, row + 1, 2);
+        grid->addWidget(m_lblLegs[i], row + 2, 1);
+        grid->addWidget(m_lblSets[i], row + 2, 2);
+        if (p == 1) {
+            auto* line = new QFrame(m_picContainer);
+            line->setFrameShape(QFrame::HLine);
+            line->setStyleSheet(QStringLiteral("color: rgb(90,90,110);"));
+            grid->addWidget(line, 3, 0, 1, 3);
+        }
+    }
+    grid->setColumnStretch(0, 1);
+}
+
+void frmDarts::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    undoDisguise();
+    layoutControls();
+}
+
+void frmDarts::layoutControls()
+{
+    auto* bg = centralWidget();
+    const int w = bg->width(), h = bg->height();
+    const int commentH = qMax(44, h / 12);
+    const int margin = 10;
+    const int boardSide = qMax(100, qMin(h - commentH - 2 * margin, w * 62 / 100));
+    const int panelW = qMax(220, w - boardSide - 3 * margin);
+    const int left = qMax(margin, (w - boardSide - panelW - margin) / 2);
+    const int top = qMax(margin, (h - commentH - boardSide) / 2);
+    m_board->setGeometry(left, top, boardSide, boardSide);
+
+    const int panelH = qMin(boardSide, 300);
+    const int cricketH = qMin(boardSide - panelH - margin, 250);
+    const bool cricket = m_st.cricketBoardShown && cricketH > 120;
+    const int panelTop = top + (boardSide - panelH - (cricket ? cricketH + margin : 0)) / 2;
+    m_picContainer->setGeometry(left + boardSide + margin, panelTop, panelW, panelH);
+    const int cw = (panelW - margin) / 2;
+    for (int p = 1; p <= 2; ++p)
+        m_picCricket[static_cast<std::size_t>(p)]->setGeometry(left + boardSide + margin + (p - 1) * (cw + margin),
+                                                               panelTop + panelH + margin, cw, cricketH);
+    m_lblComments->setGeometry(margin, h - commentH - margin / 2, w - 2 * margin, commentH);
+
+    // The setup panel sits in the middle of the board.
+    const int pw = qMin(boardSide * 3 / 4, 460), ph = qMin(boardSide * 3 / 4, 330);
+    m_picNewGame->setGeometry(left + (boardSide - pw) / 2, top + (boardSide - ph) / 2, pw, ph);
+
+    // Darts in hand in the free corners below the number ring: player 1 on
+    // the left, player 2 on the right.
+    const int dh = boardSide / 9;
+    for (int i = 0; i < 6; ++i) {
+        const int k = i % 3;
+        const int x = i < 3 ? k * dh * 2 / 5 + 4 : boardSide - dh - 4 - k * dh * 2 / 5;
+        m_picDart[static_cast<std::size_t>(i)]->setGeometry(x, boardSide - dh - 4, dh, dh);
+    }
+}
+
+void frmDarts::refresh()
+{
+    for (int p = 1; p <= 2; ++p) {
+        auto i = static_cast<std::size_t>(p);
+        const auto& pl = m_st.player(p);
+        m_lblPlayer[i]->setText(QString::fromStdString(pl.name));
+        m_lblPlayer[i]->setStyleSheet(QStringLiteral("color: %1;").arg(m_st.yellowPlayer == p ? kYellow : kWhite));
+        m_lblScore[i]->setText(QString::number(pl.score));
+        m_lblLegs[i]->setText(QString::number(pl.legs));
+        m_lblSets[i]->setText(QString::number(pl.sets));
+    }
+    m_picContainer->setVisible(m_st.scoreboardVisible);
+    for (int p = 1; p <= 2; ++p) {
+        auto* board = m_picCricket[static_cast<std::size_t>(p)];
+        board->show(m_st.cricketMarks[static_cast<std::size_t>(p)]);
+        if (board->isHidden() == m_st.cricketBoardShown) {
+            board->setVisible(m_st.cricketBoardShown);
+            layoutControls();
+        }
+    }
+    for (std::size_t i = 0; i < 6; ++i)
+        m_picDart[i]->setVisible(m_st.dartInHand[i]);
+    m_lblComments->setText(QString::fromStdString(m_st.comments));
+    m_picNewGame->show(m_st.setupHeading, m_st.setupOption);
+    m_picNewGame->setVisible(m_st.setupVisible);
+    if (m_st.setupVisible)
+        m_picNewGame->raise();
+    m_board->update();
+}
+
+void frmDarts::pause(double seconds)
+{
+    qtPause(seconds * m_timeScale);
+}
+
+void frmDarts::processEvents()
+{
+    qtPause(0);
+}
+
+void frmDarts::waitForEvents()
+{
+    qtWaitForEvents();
+}
+
+void frmDarts::play(std::string_view path, bool wait)
+{
+    const double length = m_sound->play(qs(path));
+    if (wait && length > 0)
+        pause(length);
+}
+
+void frmDarts::comment(std::string_view text)
+{
+    m_lblComments->setText(qs(text));
+}
+
+void frmDarts::showInfo(std::string_view text)
+{
+    m_infos.push_back(qs(text));
+    frmInfo info(this, m_timeScale);
+    info.setInfo(qs(text));
+    info.adjustSize();
+    info.move(geometry().center() - info.rect().center());
+    info.exec();
+}
+
+void frmDarts::send(std::string_view)
+{
+    // Network play arrives with the lobby; until then no match is a network match.
+}
+
+void frmDarts::frameDelay()
+{
+    m_board->repaint();
+    qtPause(0.03 * m_timeScale);
+}
+
+void frmDarts::animate(int x, int y, char pose)
+{
+    const int p = m_st.currentPlayer;
+    struct Frame {
+        DartPicture kind;
+        int dx, dy;
+    };
+    static constexpr Frame kFlight[] = {
+        {DartPicture::Big, 150, -3750},        {DartPicture::MediumBig, 100, -3500},
+        {DartPicture::MediumSmall, 50, -3250}, {DartPicture::MediumSmall, 0, -3000},
+        {DartPicture::MediumSmall, 0, -2750},
+    };
+    for (const auto& f : kFlight) {
+        m_board->Redraw();
+        m_board->drawPicture(f.kind, p, 'a', x + f.dx, y + f.dy);
+        frameDelay();
+    }
+    m_board->Redraw();
+    m_board->drawPicture(DartPicture::Small, p, pose, x - 590, y - 590);
+    if (m_st.blnBounceOut) {
+        // It falls out of the board and away below it.
+        frameDelay();
+        m_st.blnClean = false;
+        m_board->Redraw();
+        m_board->drawPicture(DartPicture::MediumSmall, p, 'a', x, y + 2000);
+        frameDelay();
+        m_board->Redraw();
+        m_board->drawPicture(DartPicture::MediumBig, p, 'a', x, y + 4000);
+        frameDelay();
+        m_board->Redraw();
+    }
+    m_board->update();
+}
+
+void frmDarts::clearBoard()
+{
+    m_board->clearLayer();
+}
+
+void frmDarts::setAimTimer(bool on)
+{
+    if (on)
+        m_tmrConfuse->start();
+    else
+        m_tmrConfuse->stop();
+    m_board->update();
+}
+
+bool frmDarts::boardVisible() const
+{
+    return m_board->isVisible();
+}
+
+bool frmDarts::confirm(std::string_view question)
+{
+    return QMessageBox::question(this, windowTitle(), qs(question), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+void frmDarts::showSetupMenu()
+{
+    refresh();
+}
+
+void frmDarts::careerMatchOver(std::string_view)
+{
+    refresh();
+}
+
+void frmDarts::closeEvent(QCloseEvent* e)
+{
+    if (!m_st.quitting) {
+        const auto answer = QMessageBox::question(this, windowTitle(), QStringLiteral("Are you sure you want to quit?"),
+                                                  QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            e->ignore();
+            return;
+        }
+        m_st.unloading = true;
+        m_st.quitting = true;
+    }
+    // Whatever was running stops here: a waiting bull-up gives up, and no
+    // computer dart is thrown after this.
+    m_st.blnStopped = true;
+    if (m_st.networkGame)
+        send("$ZEKO$Q");
+    m_tmrConfuse->stop();
+    m_st.unloading = false;
+    e->accept();
+}
+
+} // namespace vantorelle

@@ -1,0 +1,111 @@
+#pragma once
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <functional>
+
+#include "rules/match/matchengine.h"
+#include "rules/match/matchhost.h"
+#include "rules/setup/setupmenu.h"
+
+class QLabel;
+class QTimer;
+
+namespace vantorelle {
+
+class BoardWidget;
+class picCricket;
+class picNewGame;
+class SoundPlayer;
+struct GameState;
+class Rng;
+
+// The main window: the board, the scoreboard, the darts in hand and the
+// commentary line. It shows the match state and answers the rules' requests
+// (pauses, calls, overlays, the flight of a dart).
+class frmDarts : public QMainWindow, public MatchHost {
+    Q_OBJECT
+public:
+    frmDarts(GameState& state, Rng& rng, double timeScale);
+    ~frmDarts() override;
+
+    MatchEngine& engine() { return m_engine; }
+    SetupMenu& setupMenu() { return m_menu; }
+
+    // The setup panel's options, 1..4.
+    void lblOption_Click(int option);
+    // Shows the player selection for one or two humans.
+    void GetPlayers(int humans);
+    // The New command: back to the first page of the setup panel.
+    void mnuNewGame_Click();
+
+    // Command keys and their menu entries.
+    void toggleSound(); // A
+    void showHint();    // H
+    void bossKey();     // B
+    void showCredits(); // C
+    void openHelp();    // F1
+    // Opens a document of the application folder with the platform's viewer.
+    void openAppDocument(const QString& name);
+    // How documents are opened; tests replace it.
+    std::function<bool(const QString& path)> openDocument;
+    // Opens the score entry with a first digit, when the player on throw may type.
+    void openScoreEntry(const QString& digit);
+    BoardWidget* board() const { return m_board; }
+    // The overlays shown so far, most recent last.
+    const QStringList& infosShown() const { return m_infos; }
+
+    // MatchHost
+    void pause(double seconds) override;
+    void processEvents() override;
+    void waitForEvents() override;
+    void play(std::string_view path, bool wait) override;
+    void comment(std::string_view text) override;
+    void showInfo(std::string_view text) override;
+    void refresh() override;
+    void send(std::string_view message) override;
+    void animate(int x, int y, char pose) override;
+    void clearBoard() override;
+    void setAimTimer(bool on) override;
+    bool boardVisible() const override;
+    bool confirm(std::string_view question) override;
+    void showSetupMenu() override;
+    void careerMatchOver(std::string_view winner) override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void buildScoreboard();
+    void buildMenus();
+    void Hilite(QLabel* label);
+    void undoDisguise();
+    void layoutControls();
+    void frameDelay();
+
+    GameState& m_st;
+    double m_timeScale;
+    MatchEngine m_engine;
+    SetupMenu m_menu;
+    picNewGame* m_picNewGame = nullptr;
+    std::array<picCricket*, 3> m_picCricket{};
+    bool m_disguised = false;
+    QStringList m_infos;
+    bool m_optionBusy = false;
+    int m_pendingOption = 0;
+    SoundPlayer* m_sound = nullptr;
+    QTimer* m_tmrConfuse = nullptr;
+    BoardWidget* m_board = nullptr;
+    QWidget* m_picContainer = nullptr;
+    QLabel* m_lblComments = nullptr;
+    std::array<QLabel*, 3> m_lblPlayer{};
+    std::array<QLabel*, 3> m_lblScore{};
+    std::array<QLabel*, 3> m_lblLegs{};
+    std::array<QLabel*, 3> m_lblSets{};
+    std::array<QWidget*, 6> m_picDart{};
+};
+
+} // namespace vantorelle

@@ -1,0 +1,49 @@
+#include "qt/cricket/picCricket.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+
+namespace vantorelle {
+
+picCricket::picCricket(int player, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picCricket_%1").arg(player));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(10, 6, 10, 6);
+    grid->setVerticalSpacing(0);
+    static const char* kNames[] = {"lbl20", "lbl19", "lbl18", "lbl17", "lbl16", "lbl15", "lblB"};
+    static const char* kNumbers[] = {"20", "19", "18", "17", "16", "15", "B"};
+    const QFont font(QStringLiteral("DejaVu Sans"), 14, QFont::Bold);
+    for (int i = 0; i < 7; ++i) {
+        auto* number = new QLabel(QString::fromLatin1(kNumbers[i]), this);
+        number->setFont(font);
+        number->setStyleSheet(QStringLiteral("color: rgb(170,170,190);"));
+        auto* mark = new QLabel(this);
+        mark->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(kNames[i])).arg(player));
+        mark->setFont(font);
+        mark->setAlignment(Qt::AlignCenter);
+        mark->setMinimumWidth(28);
+        mark->setStyleSheet(QStringLiteral("color: white;"));
+        grid->addWidget(number, i, player == 1 ? 1 : 0);
+        grid->addWidget(mark, i, player == 1 ? 0 : 1);
+        m_marks[static_cast<std::size_t>(i)] = mark;
+    }
+}
+
+void picCricket::show(const std::array<std::string, 7>& marks)
+{
+    for (std::size_t i = 0; i < 7; ++i)
+        m_marks[i]->setText(QString::fromStdString(marks[i]));
+}
+
+void picCricket::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 90, 110), 2));
+    p.setBrush(QColor(20, 26, 22, 230)); // a chalkboard
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+}
+
+} // namespace vantorelle

@@ -1,0 +1,201 @@
+#include "qt/match/boardwidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "rules/match/board.h"
+#include "rules/match/gamestate.h"
+
+namespace vantorelle {
+
+namespace {
+
+const QColor kBlack(24, 22, 20);
+const QColor kCream(238, 222, 182);
+const QColor kRed(206, 32, 38);
+const QColor kGreen(18, 138, 64);
+const QColor kWire(200, 200, 206);
+
+void pieRing(QPainter& p, double radius, double fromTheta, const QColor& c)
+{
+    const QRectF r(board::kCentreX - radius, board::kCentreY - radius, 2 * radius, 2 * radius);
+    p.setBrush(c);
+    // Angles clockwise from the top become Qt's anticlockwise from three o'clock.
+    const double start = 90 - (fromTheta + 18);
+    p.drawPie(r, qRound(start * 16), 18 * 16);
+}
+
+} // namespace
+
+void paintDartboard(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF c(board::kCentreX, board::kCentreY);
+
+    // The surround with the numbers.
+    QRadialGradient shade(c, 2595);
+    shade.setColorAt(0.80, QColor(30, 30, 32));
+    shade.setColorAt(1.0, QColor(8, 8, 9));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawEllipse(c, 2560.0, 2560.0);
+
+    p.setPen(Qt::NoPen);
+    for (int k = 0; k < 20; ++k) {
+        const double from = -9 + 18.0 * k;
+        const bool dark = k % 2 == 0; // 20 is a dark bed with red rings
+        pieRing(p, board::kDoubleOut, from, dark ? kRed : kGreen);
+        pieRing(p, board::kDoubleIn, from, dark ? kBlack : kCream);
+        pieRing(p, board::kTrebleOut, from, dark ? kRed : kGreen);
+        pieRing(p, board::kTrebleIn, from, dark ? kBlack : kCream);
+    }
+    p.setBrush(kGreen);
+    p.drawEllipse(c, board::kOuterBull, board::kOuterBull);
+    p.setBrush(kRed);
+    p.drawEllipse(c, board::kBull, board::kBull);
+
+    // Wires.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kWire, 14));
+    for (double r :
+         {board::kBull, board::kOuterBull, board::kTrebleIn, board::kTrebleOut, board::kDoubleIn, board::kDoubleOut})
+        p.drawEllipse(c, r, r);
+    for (int k = 0; k < 20; ++k) {
+        const double a = qDegreesToRadians(-9 + 18.0 * k);
+        const QPointF dir(std::sin(a), -std::cos(a));
+        p.drawLine(c + dir * board::kOuterBull, c + dir * board::kDoubleOut);
+    }
+
+    // Numbers.
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setBold(true);
+    f.setPixelSize(250);
+    p.setFont(f);
+    p.setPen(QColor(245, 245, 245));
+    for (int k = 0; k < 20; ++k) {
+        const double a = qDegreesToRadians(18.0 * k);
+        const QPointF at = c + QPointF(std::sin(a), -std::cos(a)) * 2230;
+        const QRectF box(at.x() - 220, at.y() - 160, 440, 320);
+        p.drawText(box, Qt::AlignCenter, QString::number(board::kSegments[static_cast<std::size_t>(k)]));
+    }
+}
+
+BoardWidget::BoardWidget(const GameState& state, QWidget* parent) : QWidget(parent), m_st(state)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setMouseTracking(false);
+    setCursor(Qt::CrossCursor);
+}
+
+double BoardWidget::pixelsPerUnit() const
+{
+    return qMin(width(), height()) / static_cast<double>(board::kSize);
+}
+
+QPoint BoardWidget::toPixels(double ux, double uy) const
+{
+    const double s = pixelsPerUnit();
+    return {qRound(ux * s), qRound(uy * s)};
+}
+
+QPoint BoardWidget::toUnits(const QPointF& px) const
+{
+    const double s = pixelsPerUnit();
+    if (s <= 0)
+        return {};
+    return {qRound(px.x() / s), qRound(px.y() / s)};
+}
+
+QRect BoardWidget::aimRect() const
+{
+    const double s = pixelsPerUnit();
+    const QRectF r(m_st.aim.left * s, m_st.aim.top * s, m_st.aim.width * s, m_st.aim.height * s);
+    return r.toAlignedRect().adjusted(-4, -4, 4, 4);
+}
+
+void BoardWidget::clearLayer()
+{
+    m_layer.clear();
+    update();
+}
+
+void BoardWidget::drawPicture(DartPicture kind, int player, char pose, int cornerX, int cornerY)
+{
+    m_layer.push_back({kind, player, pose, cornerX, cornerY});
+    update();
+}
+
+void BoardWidget::Redraw()
+{
+    m_layer.clear();
+    const int n = m_st.bytDart;
+    // In the bull-up the first dart on the board is player 1's.
+    const int owner1 = m_st.blnBullUp ? 1 : m_st.currentPlayer;
+    auto poseOf = [&](int i) {
+        const auto& s = m_st.strDartPose[static_cast<std::size_t>(i)];
+        return s.empty() ? 'a' : s[0];
+    };
+    if (n >= 1 && m_st.intDartX[1] >= 2 && m_st.intDartY[1] >= 2)
+        m_layer.push_back({DartPicture::Small, owner1, poseOf(1), m_st.intDartX[1] - 590, m_st.intDartY[1] - 590});
+    if (n == 2 && m_st.intDartX[2] >= 2 && m_st.intDartY[2] >= 2)
+        m_layer.push_back(
+            {DartPicture::Small, m_st.currentPlayer, poseOf(2), m_st.intDartX[2] - 590, m_st.intDartY[2] - 590});
+    update();
+}
+
+void BoardWidget::renderBoard()
+{
+    const qreal dpr = devicePixelRatioF();
+    const int side = qMin(width(), height());
+    if (side <= 0)
+        return;
+    QPixmap pm(QSize(qRound(side * dpr), qRound(side * dpr)));
+    pm.fill(Qt::transparent);
+    {
+        QPainter p(&pm);
+        p.scale(side * dpr / board::kSize, side * dpr / board::kSize);
+        paintDartboard(p);
+    }
+    pm.setDevicePixelRatio(dpr);
+    m_board = pm;
+}
+
+void BoardWidget::resizeEvent(QResizeEvent*)
+{
+    renderBoard();
+}
+
+void BoardWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (m_board.isNull())
+        renderBoard();
+    p.drawPixmap(0, 0, m_board);
+
+    const double s = pixelsPerUnit();
+    for (const auto& sp : m_layer)
+        p.drawPixmap(toPixels(sp.x, sp.y), dartPixmap(sp.kind, sp.player, sp.pose, s, devicePixelRatioF()));
+
+    if (m_st.aim.visible) {
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r(m_st.aim.left * s, m_st.aim.top * s, m_st.aim.width * s, m_st.aim.height * s);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0, 0, 0, 160), 4));
+        p.drawEllipse(r);
+        p.setPen(QPen(QColor(255, 255, 0), 2));
+        p.drawEllipse(r);
+    }
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* e)
+{
+    const int button = e->button() == Qt::LeftButton ? 1 : e->button() == Qt::RightButton ? 2 : 0;
+    if (button == 0 || !onMouseDown)
+        return;
+    const QPoint u = toUnits(e->position());
+    onMouseDown(button, u.x(), u.y());
+}
+
+} // namespace vantorelle

@@ -1,0 +1,106 @@
+#include "qt/setup/frmSCore.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "rules/match/gamestate.h"
+#include "rules/match/matchengine.h"
+#include "rules/setup/scoreentry.h"
+
+namespace vantorelle {
+
+namespace {
+// Selects a field's whole text when it gets the focus.
+class SelectOnFocus : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::FocusIn)
+            if (auto* edit = qobject_cast<QLineEdit*>(o); edit && edit->objectName() != "txtScore")
+                QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+        return false;
+    }
+};
+} // namespace
+
+frmSCore::frmSCore(GameState& st, MatchEngine& engine, const QString& firstDigit, QWidget* parent)
+    : QDialog(parent), m_st(st), m_engine(engine)
+{
+    setObjectName(QStringLiteral("frmSCore"));
+    setWindowTitle(QStringLiteral(" MARK"));
+    setModal(true);
+    auto* grid = new QGridLayout(this);
+    auto field = [this](const QString& name, const QString& text) {
+        auto* e = new QLineEdit(text, this);
+        e->setObjectName(name);
+        e->setMaxLength(8);
+        e->setFont(QFont(QStringLiteral("DejaVu Sans"), 16, QFont::Bold));
+        return e;
+    };
+    m_txtDarts = field(QStringLiteral("txtDarts"), QStringLiteral("3"));
+    m_txtScore = field(QStringLiteral("txtScore"), firstDigit);
+    m_txtDbl = field(QStringLiteral("txtDbl"), QStringLiteral("0"));
+    m_lblDbl = new QLabel(QStringLiteral("DARTS AT DOUBLE"), this);
+    m_lblDbl->setObjectName(QStringLiteral("lblDbl"));
+    grid->addWidget(new QLabel(QStringLiteral("DARTS"), this), 0, 0);
+    grid->addWidget(m_txtDarts, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("SCORE"), this), 1, 0);
+    grid->addWidget(m_txtScore, 1, 1);
+    grid->addWidget(m_lblDbl, 2, 0);
+    grid->addWidget(m_txtDbl, 2, 1);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    grid->addWidget(ok, 3, 1);
+    connect(ok, &QPushButton::clicked, this, &frmSCore::OKButton_Click);
+
+    auto* filter = new SelectOnFocus(this);
+    for (auto* e : {m_txtDarts, m_txtScore, m_txtDbl})
+        e->installEventFilter(filter);
+
+    // Darts at a double matter only when a finish is on.
+    const bool finishOn = m_st.player(m_st.currentPlayer).score < 171;
+    m_txtDbl->setVisible(finishOn);
+    m_lblDbl->setVisible(finishOn);
+
+    m_txtScore->setFocus();
+    m_txtScore->setCursorPosition(static_cast<int>(m_txtScore->text().size()));
+}
+
+void frmSCore::select(QLineEdit* field)
+{
+    field->setFocus();
+    field->selectAll();
+}
+
+void frmSCore::OKButton_Click()
+{
+    ScoreEntry entry;
+    entry.darts = m_txtDarts->text().toStdString();
+    entry.score = m_txtScore->text().toStdString();
+    entry.dartsAtDouble = m_txtDbl->text().toStdString();
+    const ScoreCheck c = checkScoreEntry(entry, m_st.player(m_st.currentPlayer).score);
+    switch (c.refuse) {
+    case ScoreField::Darts:
+        select(m_txtDarts);
+        return;
+    case ScoreField::Score:
+        select(m_txtScore);
+        return;
+    case ScoreField::Double:
+        select(m_txtDbl);
+        return;
+    case ScoreField::None:
+        break;
+    }
+    hide();
+    m_engine.bookEnteredTurn(c.darts, c.score, c.dartsAtDouble);
+    accept();
+}
+
+} // namespace vantorelle

@@ -1,0 +1,114 @@
+#include "rules/setup/setupmenu.h"
+
+#include "rules/career/roster.h"
+#include "rules/opponent/computer.h"
+
+namespace vantorelle {
+
+namespace {
+// nullptr leaves an option as it is.
+constexpr const char* kKeep = nullptr;
+} // namespace
+
+void SetupMenu::page(const char* heading, const char* o1, const char* o2, const char* o3, const char* o4)
+{
+    m_st.setupHeading = heading;
+    const char* options[] = {o1, o2, o3, o4};
+    for (std::size_t i = 0; i < 4; ++i)
+        if (options[i])
+            m_st.setupOption[i + 1] = options[i];
+}
+
+void setupFirstPage(GameState& st)
+{
+    st.setupHeading = "SELECT GAME TYPE";
+    st.setupOption = {"", "", "EXHIBITION", "CAREER", ""};
+}
+
+void SetupMenu::firstPage()
+{
+    setupFirstPage(m_st);
+}
+
+void SetupMenu::playersChosen()
+{
+    if (m_st.careerName.empty()) {
+        firstPage();
+        return;
+    }
+    page("LEG LENGTH", "301", "501", "1001", m_st.cricketUnlocked ? "CRICKET" : kKeep);
+}
+
+SetupNext SetupMenu::chooseClass(int k)
+{
+    m_st.difficulty = k - 1;
+    m_st.aimSpeed = 96 + 8 * k;
+    m_st.bytClass = k;
+    if (m_st.bytGameType == 2)
+        return SetupNext::CareerEditor;
+    m_st.blnStopped = false;
+    m_st.setupVisible = false;
+    m_st.player(1).name = upperCase(m_st.careerName);
+    if (!m_st.networkGame && m_st.numberOfPlayers == 1)
+        m_st.player(2).name = upperCase(GetOpponent(m_st.roster.lines, k, false, m_rng));
+    else
+        m_st.player(2).name = upperCase(m_st.player2Name);
+    return SetupNext::StartX01;
+}
+
+SetupNext SetupMenu::click(int option, std::string* message)
+{
+    if (option < 1 || option > 4)
+        return SetupNext::Nothing;
+    const std::string caption = m_st.setupOption[static_cast<std::size_t>(option)];
+    auto say = [&](const char* text) {
+        if (message)
+            *message = text;
+    };
+
+    if (caption == "EXHIBITION") {
+        m_st.bytGameType = 1;
+        m_st.bytLegsToWin = 3;
+        page("SELECT NO. OF PLAYERS", "", "ONE PLAYER", "TWO PLAYER", kKeep);
+    } else if (caption == "CAREER") {
+        m_st.numberOfPlayers = 1;
+        m_st.bytGameType = 2;
+        m_st.intStartScore = 501;
+        page("MATCH LENGTH", "SHORT", "MEDIUM", "LONG", kKeep);
+    } else if (caption == "ONE PLAYER" || caption == "TWO PLAYER") {
+        m_st.numberOfPlayers = caption == "ONE PLAYER" ? 1 : 2;
+        return SetupNext::GetPlayers;
+    } else if (caption == "301" || caption == "501" || caption == "1001") {
+        m_st.intStartScore = std::stoi(caption);
+        say(caption == "301" ? "$ZEKO$G301" : caption == "501" ? "$ZEKO$G501" : "$ZEKO$G1001");
+        page("MATCH LENGTH", "FIRST TO ONE", "FIRST TO TWO", "FIRST TO THREE", "");
+    } else if (caption == "FIRST TO ONE" || caption == "FIRST TO TWO" || caption == "FIRST TO THREE") {
+        const int sets = caption == "FIRST TO ONE" ? 1 : caption == "FIRST TO TWO" ? 2 : 3;
+        m_st.bytSetstoWin = sets;
+        say(sets == 1 ? "$ZEKO$G1" : sets == 2 ? "$ZEKO$G2" : "$ZEKO$G3");
+        page(sets == 1 ? "DIFFICULTY" : "OPPONENT CLASS", "BEGINNER", "AMATEUR", "SEMI-PRO", "PRO");
+    } else if (caption == "SHORT" || caption == "MEDIUM" || caption == "LONG") {
+        m_st.tournamentNo = 1;
+        m_st.matchLength = caption == "SHORT" ? 1 : caption == "MEDIUM" ? 2 : 3;
+        page("DIFFICULTY", "BEGINNER", "AMATEUR", "SEMI-PRO", "PRO");
+    } else if (caption == "BEGINNER") {
+        say("$ZEKO$GL");
+        return chooseClass(1);
+    } else if (caption == "AMATEUR") {
+        say("$ZEKO$GR");
+        return chooseClass(2);
+    } else if (caption == "SEMI-PRO") {
+        say("$ZEKO$GN");
+        return chooseClass(3);
+    } else if (caption == "PRO") {
+        say("$ZEKO$GG");
+        return chooseClass(4);
+    } else if (caption == "CRICKET") {
+        say("$ZEKO$GCRICKET");
+        const SetupNext next = chooseClass(4);
+        return next == SetupNext::StartX01 ? SetupNext::StartCricket : next;
+    }
+    return SetupNext::Nothing;
+}
+
+} // namespace vantorelle

@@ -1,0 +1,49 @@
+#pragma once
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "rules/match/gamestate.h"
+#include "rules/match/rng.h"
+
+namespace vantorelle {
+
+// What the window must do after a caption of the setup panel was acted on.
+enum class SetupNext {
+    Nothing,      // a blank option, or a page turned
+    GetPlayers,   // show the player selection for NumberOfPlayers humans
+    StartX01,     // names are set: start the match
+    StartCricket, // names are set: start Cricket
+    CareerEditor, // a career's values are set: create the career player
+};
+
+// Puts the setup panel's captions on their first page.
+void setupFirstPage(GameState& st);
+
+// The setup panel: a heading and four options whose captions change page by
+// page. What a click does depends only on the caption clicked.
+class SetupMenu {
+public:
+    SetupMenu(GameState& st, Rng& rng) : m_st(st), m_rng(rng) {}
+
+    // "SELECT GAME TYPE": blank, EXHIBITION, CAREER, blank.
+    void firstPage();
+    bool onFirstPage() const { return m_st.setupHeading == "SELECT GAME TYPE"; }
+
+    // Acts on option 1..4 as it reads now. message receives the game message
+    // for the other machine, when there is one.
+    SetupNext click(int option, std::string* message = nullptr);
+
+    // After the player selection: on to the leg length, or back to the first
+    // page when it was cancelled (no first player's name).
+    void playersChosen();
+
+private:
+    void page(const char* heading, const char* o1, const char* o2, const char* o3, const char* o4);
+    SetupNext chooseClass(int k);
+
+    GameState& m_st;
+    Rng& m_rng;
+};
+
+} // namespace vantorelle
