@@ -12,7 +12,7 @@
 #include "qt/app/frmDarts.h"
 #include "qt/app/pause.h"
 #include "qt/app/startup.h"
-#include "rules/match/gamestate.h"
+#include "rules/app/gamestate.h"
 
 using namespace vantorelle;
 
@@ -56,10 +56,10 @@ StartResult startedMatch(const QTemporaryDir& data)
 {
     StartResult r = startVantorelle(options(data));
     GameState& st = r.app->state;
-    st.blnStopped = false;
-    st.player(1).name = "A";
-    st.player(2).name = "B";
-    st.player(1).score = st.player(2).score = 501;
+    st.match.blnStopped = false;
+    st.match.player(1).name = "A";
+    st.match.player(2).name = "B";
+    st.match.player(1).score = st.match.player(2).score = 501;
     return r;
 }
 
@@ -76,7 +76,7 @@ static void startShowClose(benchmark::State& state)
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(r.app.get());
         state.PauseTiming();
-        r.app->state.quitting = true;
+        r.app->state.flags.quitting = true;
         r.app.reset();
         state.ResumeTiming();
     }
@@ -118,7 +118,7 @@ static void BM_IdleCpu(benchmark::State& state)
         percent = 100.0 * (cpuSeconds() - c0) / (static_cast<double>(wall.elapsed()) / 1000.0);
     }
     state.counters["cpu_percent"] = percent;
-    r.app->state.quitting = true;
+    r.app->state.flags.quitting = true;
 }
 BENCHMARK(BM_IdleCpu)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -151,7 +151,7 @@ static void BM_AimTimer(benchmark::State& state)
     state.counters["ticks_per_s"] = ticks / seconds;
     state.counters["worst_interval_ms"] = static_cast<double>(worst) / 1e6;
     state.counters["cpu_percent"] = cpu;
-    r.app->state.quitting = true;
+    r.app->state.flags.quitting = true;
 }
 BENCHMARK(BM_AimTimer)->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -168,6 +168,6 @@ static void BM_ResidentMemory(benchmark::State& state)
         QCoreApplication::processEvents();
     }
     state.counters["rss_mb"] = static_cast<double>(residentKb()) / 1024.0;
-    r.app->state.quitting = true;
+    r.app->state.flags.quitting = true;
 }
 BENCHMARK(BM_ResidentMemory)->Iterations(1);

@@ -42,19 +42,19 @@ int main(int argc, char** argv)
         players.show();
         players.grab().save(out.filePath("players-dialog.png"));
     }
-    st.setupVisible = false;
+    st.view.setupVisible = false;
 
-    st.player(1).name = "NIA QUARRELL";
-    st.player(2).name = "TOMAS VELL";
-    st.soundOn = false;
-    st.blnStopped = false;
-    st.scoreboardVisible = true;
-    st.currentPlayer = 1;
-    st.yellowPlayer = 1;
-    st.player(1).score = 261;
-    st.player(2).score = 140;
-    st.player(1).legs = 1;
-    st.dartInHand = {true, true, true, false, false, false};
+    st.match.player(1).name = "NIA QUARRELL";
+    st.match.player(2).name = "TOMAS VELL";
+    st.settings.soundOn = false;
+    st.match.blnStopped = false;
+    st.view.scoreboardVisible = true;
+    st.match.currentPlayer = 1;
+    st.view.yellowPlayer = 1;
+    st.match.player(1).score = 261;
+    st.match.player(2).score = 140;
+    st.match.player(1).legs = 1;
+    st.view.dartInHand = {true, true, true, false, false, false};
     auto& e = w.engine();
     e.comment("Nia Quarrell to the oche.");
     e.ThrowDart(2580, 1425);
@@ -69,17 +69,17 @@ int main(int argc, char** argv)
     w.grab().save(out.filePath("aiming.png"));
 
     // A Cricket game in progress.
-    st.aim.clear();
-    st.cricketBoardShown = true;
-    st.cricketMarks[1] = {"O", "X", "\\", "", "O", "", "X"};
-    st.cricketMarks[2] = {"O", "O", "", "X", "", "", ""};
-    st.player(1).score = 57;
-    st.player(2).score = 38;
-    st.bytDart = 0;
+    st.view.aim.clear();
+    st.view.cricketBoardShown = true;
+    st.match.cricketMarks[1] = {"O", "X", "\\", "", "O", "", "X"};
+    st.match.cricketMarks[2] = {"O", "O", "", "X", "", "", ""};
+    st.match.player(1).score = 57;
+    st.match.player(2).score = 38;
+    st.match.bytDart = 0;
     w.clearBoard();
     e.comment("Dart 2 hits T19");
     w.refresh();
     w.grab().save(out.filePath("cricket.png"));
-    st.quitting = true;
+    st.flags.quitting = true;
     return 0;
 }

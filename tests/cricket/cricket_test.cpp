@@ -31,28 +31,28 @@ public:
     void startCricket(int winner = 1)
     {
         queueBullUp(winner);
-        engine.StartCricket();
+        engine.StartCricket(exhibition());
     }
     const std::string& mark(int p, int number)
     {
-        return st.cricketMarks[static_cast<std::size_t>(p)][static_cast<std::size_t>(cricketIndex(number))];
+        return st.match.cricketMarks[static_cast<std::size_t>(p)][static_cast<std::size_t>(cricketIndex(number))];
     }
     void setMarks(int p, const std::array<std::string, 7>& marks)
     {
-        st.cricketMarks[static_cast<std::size_t>(p)] = marks;
+        st.match.cricketMarks[static_cast<std::size_t>(p)] = marks;
     }
 };
 
 TEST_F(CricketGame, StartsWithEmptyMarksAndNoPoints)
 {
-    st.player(1).score = 77;
-    st.cricketMarks[1][0] = "X";
+    st.match.player(1).score = 77;
+    st.match.cricketMarks[1][0] = "X";
     startCricket(2);
-    EXPECT_TRUE(st.cricketBoardShown);
+    EXPECT_TRUE(st.view.cricketBoardShown);
     EXPECT_EQ(host.infos.front(), "Ann Arbour v Bob Brisk");
-    EXPECT_EQ(st.player(1).score, 0);
+    EXPECT_EQ(st.match.player(1).score, 0);
     EXPECT_EQ(mark(1, 20), "");
-    EXPECT_EQ(st.currentPlayer, 2);
+    EXPECT_EQ(st.match.currentPlayer, 2);
     EXPECT_EQ(lastComment(), "BOB BRISK TO THE OCHE.");
 }
 
@@ -61,18 +61,18 @@ TEST_F(CricketGame, ClosingAndScoringOnOpenNumbersOnly)
     startCricket();
     dart("T20"); // closes 20 at once
     EXPECT_EQ(mark(1, 20), "O");
-    EXPECT_EQ(st.player(1).score, 0);
+    EXPECT_EQ(st.match.player(1).score, 0);
     EXPECT_EQ(lastComment(), "DART 1 HITS T20");
     dart("S20"); // Bob's 20 is open: 20 points
-    EXPECT_EQ(st.player(1).score, 20);
+    EXPECT_EQ(st.match.player(1).score, 20);
     dart("S14"); // not in play
-    EXPECT_EQ(st.player(1).score, 20);
-    EXPECT_EQ(st.currentPlayer, 2);   // three darts and the throw passes
+    EXPECT_EQ(st.match.player(1).score, 20);
+    EXPECT_EQ(st.match.currentPlayer, 2);   // three darts and the throw passes
     EXPECT_EQ(host.pauses.back(), 2); // after a short pause
 
     dart("T20"); // Bob closes 20
     dart("S20"); // no points: Ann has closed it
-    EXPECT_EQ(st.player(2).score, 0);
+    EXPECT_EQ(st.match.player(2).score, 0);
     dart("D19");
     EXPECT_EQ(mark(2, 19), "X");
     EXPECT_TRUE(host.saidComment("DART 3 HITS D19"));
@@ -80,7 +80,7 @@ TEST_F(CricketGame, ClosingAndScoringOnOpenNumbersOnly)
     setMarks(1, {"O", "X", "", "", "", "", ""});
     dart("T19"); // X plus a treble closes and scores twice
     EXPECT_EQ(mark(1, 19), "O");
-    EXPECT_EQ(st.player(1).score, 20 + 38);
+    EXPECT_EQ(st.match.player(1).score, 20 + 38);
 }
 
 TEST_F(CricketGame, TheBullCountsTwoMarksAndTheOuterBullOne)
@@ -93,7 +93,7 @@ TEST_F(CricketGame, TheBullCountsTwoMarksAndTheOuterBullOne)
     EXPECT_EQ(mark(1, 25), "O");
     EXPECT_EQ(lastComment(), "DART 2 HITS THE SINGLE BULLSEYE!");
     dart("S50");
-    EXPECT_EQ(st.player(1).score, 50);
+    EXPECT_EQ(st.match.player(1).score, 50);
 }
 
 TEST_F(CricketGame, WinningNeedsAllClosedAndLevelOrAhead)
@@ -102,14 +102,14 @@ TEST_F(CricketGame, WinningNeedsAllClosedAndLevelOrAhead)
     const std::array<std::string, 7> allButBull{"O", "O", "O", "O", "O", "O", "X"};
     // Behind on points: closing out does not win yet.
     setMarks(1, allButBull);
-    st.player(1).score = 90;
-    st.player(2).score = 100;
+    st.match.player(1).score = 90;
+    st.match.player(2).score = 100;
     dart("S25");
-    EXPECT_TRUE(ClosedOut(st, 1));
-    EXPECT_FALSE(st.blnStopped);
+    EXPECT_TRUE(ClosedOut(st.match, 1));
+    EXPECT_FALSE(st.match.blnStopped);
     // Catching up on a later dart of his own wins.
     dart("S20");
-    EXPECT_TRUE(st.blnStopped);
+    EXPECT_TRUE(st.match.blnStopped);
     EXPECT_EQ(host.infos.back(), "Ann Arbour WINS BY 110 TO 100");
 }
 
@@ -118,39 +118,39 @@ TEST_F(CricketGame, OnlyThePlayerOnThrowCanWin)
     startCricket();
     // Ann has closed out but trails; Bob's darts cannot hand her the game.
     setMarks(1, {"O", "O", "O", "O", "O", "O", "O"});
-    st.player(1).score = 40;
-    st.player(2).score = 60;
+    st.match.player(1).score = 40;
+    st.match.player(2).score = 60;
     turn("S01", "S01", "S01");
     turn("S01", "S01", "S01");
-    EXPECT_FALSE(st.blnStopped);
-    EXPECT_EQ(st.currentPlayer, 1);
+    EXPECT_FALSE(st.match.blnStopped);
+    EXPECT_EQ(st.match.currentPlayer, 1);
 }
 
 TEST_F(CricketGame, WinTextsAndTheMenuComesBack)
 {
     startCricket();
     setMarks(1, {"O", "O", "O", "O", "O", "O", "X"});
-    st.player(1).score = 100;
-    st.player(2).score = 100;
+    st.match.player(1).score = 100;
+    st.match.player(2).score = 100;
     dart("S25");
-    EXPECT_TRUE(st.blnStopped);
+    EXPECT_TRUE(st.match.blnStopped);
     EXPECT_TRUE(host.saidComment("THAT'S THE WINNER!"));
     EXPECT_EQ(host.infos.back(), "Ann Arbour WINS BY CLOSING OUT FIRST");
-    EXPECT_EQ(st.setupHeading, "SELECT GAME TYPE");
-    EXPECT_TRUE(st.setupVisible);
-    EXPECT_FALSE(st.scoreboardVisible);
+    EXPECT_EQ(st.view.setupHeading, "SELECT GAME TYPE");
+    EXPECT_TRUE(st.view.setupVisible);
+    EXPECT_FALSE(st.view.scoreboardVisible);
 
     startCricket();
     setMarks(1, {"O", "O", "O", "O", "O", "O", "X"});
-    st.player(1).score = 120;
-    st.player(2).score = 95;
+    st.match.player(1).score = 120;
+    st.match.player(2).score = 95;
     dart("S25");
     EXPECT_EQ(host.infos.back(), "Ann Arbour WINS BY 120 TO 95");
 }
 
 TEST(CricketComputer, ChoosesBetweenPointsAndClosing)
 {
-    GameState st;
+    MatchState st;
     Rng rng(3);
     // Start of a game: points first, the treble 20.
     EXPECT_EQ(ThrowCricketComp(st, rng), "T20");
@@ -176,7 +176,7 @@ TEST(CricketComputer, ChoosesBetweenPointsAndClosing)
 
     // Ahead by 30: points (the human's open 19) 44 times in 50, thresholds 31..74;
     // otherwise it closes its own 20, which the human has closed.
-    GameState mid;
+    MatchState mid;
     mid.player(2).score = 30;
     mid.cricketMarks[1][0] = "O";
     int scoring = 0;
@@ -186,21 +186,21 @@ TEST(CricketComputer, ChoosesBetweenPointsAndClosing)
     EXPECT_LT(scoring, 4600);
 
     // Six closed and ahead: go for the last one, the bull.
-    GameState last;
+    MatchState last;
     last.player(2).score = 1;
     last.cricketMarks[2] = {"O", "O", "O", "O", "O", "O", ""};
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(ThrowCricketComp(last, rng), "S50");
 
     // The human has closed everything and leads: close the own numbers in order.
-    GameState behind;
+    MatchState behind;
     behind.player(1).score = 200;
     behind.cricketMarks[1] = {"O", "O", "O", "O", "O", "O", "O"};
     behind.cricketMarks[2] = {"O", "", "", "", "", "", ""};
     EXPECT_EQ(ThrowCricketComp(behind, rng), "T19");
 
     // Everything closed: nothing to throw at.
-    GameState done;
+    MatchState done;
     done.cricketMarks[1] = done.cricketMarks[2] = {"O", "O", "O", "O", "O", "O", "O"};
     done.player(2).score = 500; // no scoring mode either
     EXPECT_EQ(ThrowCricketComp(done, rng), "");
@@ -208,11 +208,11 @@ TEST(CricketComputer, ChoosesBetweenPointsAndClosing)
 
 TEST_F(CricketGame, ComputerPlaysItsCricketTurns)
 {
-    st.numberOfPlayers = 1;
+    st.match.numberOfPlayers = 1;
     st.roster.lines = {"5,Bob,Brisk,WAL,80,0,0,0,0,0,0,0,0,0,0,0,80"};
     startCricket(1);
     turn("S01", "S01", "S01");
     // The computer threw its three darts and handed the throw back.
-    EXPECT_EQ(st.currentPlayer, 1);
-    EXPECT_EQ(st.player(2).legDarts, 3);
+    EXPECT_EQ(st.match.currentPlayer, 1);
+    EXPECT_EQ(st.match.player(2).legDarts, 3);
 }

@@ -19,26 +19,26 @@ namespace {
 void startMatch(RunningGame& g, bool niaAtRealBoard)
 {
     GameState& st = g.st();
-    st.player(1).name = "NIA QUARRELL";
-    st.player(2).name = "TOMAS VELL";
-    st.player(1).realBoard = niaAtRealBoard;
-    st.numberOfPlayers = 2;
-    st.setupVisible = false;
-    st.intStartScore = 501;
-    st.bytLegsToWin = 3;
-    st.bytSetstoWin = 1;
+    st.match.player(1).name = "NIA QUARRELL";
+    st.match.player(2).name = "TOMAS VELL";
+    st.match.player(1).realBoard = niaAtRealBoard;
+    st.match.numberOfPlayers = 2;
+    st.view.setupVisible = false;
+    st.match.intStartScore = 501;
+    st.match.bytLegsToWin = 3;
+    st.match.bytSetstoWin = 1;
     // Both bull-up darts land by themselves when they are awaited; Nia's is nearer.
     QTimer bullUp;
     QObject::connect(&bullUp, &QTimer::timeout, [&g, &st] {
-        if (!st.blnBullUp || st.blnBullDartDown || QApplication::activeModalWidget())
+        if (!st.match.blnBullUp || st.match.blnBullDartDown || QApplication::activeModalWidget())
             return;
-        if (st.currentPlayer == 1 && st.bytDart == 0)
+        if (st.match.currentPlayer == 1 && st.match.bytDart == 0)
             g.win().engine().ThrowDart(2600, 2600);
-        else if (st.currentPlayer == 2 && st.bytDart == 1)
+        else if (st.match.currentPlayer == 2 && st.match.bytDart == 1)
             g.win().engine().ThrowDart(2600, 2700);
     });
     bullUp.start(1);
-    g.win().engine().StartGame();
+    g.win().startExhibition(false);
 }
 
 QString comments(RunningGame& g)
@@ -68,7 +68,7 @@ TEST(CommandKeys, AudioToggleShowsItsStateThenTheOldCaption)
     RunningGame game;
     ASSERT_TRUE(game.app);
     GameState& st = game.st();
-    st.soundOn = st.soundOnSaved = true;
+    st.settings.soundOn = st.settings.soundOnSaved = true;
     QStringList seen;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -78,10 +78,10 @@ TEST(CommandKeys, AudioToggleShowsItsStateThenTheOldCaption)
     });
     watch.start(0);
     QTest::keyClick(&game.win(), Qt::Key_A);
-    EXPECT_FALSE(st.soundOn);
-    EXPECT_FALSE(st.soundOnSaved);
+    EXPECT_FALSE(st.settings.soundOn);
+    EXPECT_FALSE(st.settings.soundOnSaved);
     QTest::keyClick(&game.win(), Qt::Key_A, Qt::ShiftModifier);
-    EXPECT_TRUE(st.soundOn);
+    EXPECT_TRUE(st.settings.soundOn);
     watch.stop();
     EXPECT_EQ(comments(game), "GAME ON!");
     EXPECT_TRUE(seen.contains("AUDIO OFF"));
@@ -96,8 +96,8 @@ TEST(CommandKeys, HintShowsTheRouteForTheDartsLeft)
     ASSERT_TRUE(game.app);
     startMatch(game, false);
     GameState& st = game.st();
-    ASSERT_EQ(st.currentPlayer, 1);
-    st.player(1).score = 60;
+    ASSERT_EQ(st.match.currentPlayer, 1);
+    st.match.player(1).score = 60;
     QStringList seen;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] { seen << comments(game); });
@@ -109,14 +109,14 @@ TEST(CommandKeys, HintShowsTheRouteForTheDartsLeft)
     EXPECT_EQ(comments(game), "DART 1 HITS 20");
 
     // Not in Cricket.
-    st.cricketBoardShown = true;
+    st.view.cricketBoardShown = true;
     seen.clear();
     watch.start(0);
     QTest::keyClick(&game.win(), Qt::Key_H);
     watch.stop();
     for (const QString& c : seen)
         EXPECT_FALSE(c.contains("SUGGEST"));
-    st.cricketBoardShown = false;
+    st.view.cricketBoardShown = false;
 }
 
 TEST(CommandKeys, DigitOpensScoreEntryForARealBoardPlayer)
@@ -142,15 +142,15 @@ TEST(CommandKeys, DigitOpensScoreEntryForARealBoardPlayer)
         score->setText(QStringLiteral("abc"));
         w->OKButton_Click();
         EXPECT_EQ(score->selectedText(), "abc");
-        EXPECT_EQ(st.stat(1, kStatDarts), 0);
+        EXPECT_EQ(st.match.stat(1, kStatDarts), 0);
         score->setText(QStringLiteral("140"));
         w->OKButton_Click();
     });
     QTest::keyClick(&game.win(), Qt::Key_1);
     EXPECT_TRUE(opened);
-    EXPECT_EQ(st.player(1).score, 361);
-    EXPECT_EQ(st.stat(1, kStat140), 1);
-    EXPECT_EQ(st.currentPlayer, 2);
+    EXPECT_EQ(st.match.player(1).score, 361);
+    EXPECT_EQ(st.match.stat(1, kStat140), 1);
+    EXPECT_EQ(st.match.currentPlayer, 2);
 
     // Tomas throws on the screen: a digit does nothing.
     QTest::keyClick(&game.win(), Qt::Key_5);
@@ -162,16 +162,16 @@ TEST(CommandKeys, BossKeyDisguisesUntilTheWindowComesBack)
     RunningGame game;
     ASSERT_TRUE(game.app);
     GameState& st = game.st();
-    st.soundOn = st.soundOnSaved = true;
+    st.settings.soundOn = st.settings.soundOnSaved = true;
     QTest::keyClick(&game.win(), Qt::Key_B);
     EXPECT_EQ(game.win().windowTitle(), "Untitled - Notepad");
-    EXPECT_FALSE(st.soundOn);
-    EXPECT_TRUE(st.soundOnSaved);
+    EXPECT_FALSE(st.settings.soundOn);
+    EXPECT_TRUE(st.settings.soundOnSaved);
     game.win().showNormal();
     game.win().resize(game.win().width() + 10, game.win().height());
     qtPause(0);
     EXPECT_EQ(game.win().windowTitle(), "VANTORELLE!");
-    EXPECT_TRUE(st.soundOn);
+    EXPECT_TRUE(st.settings.soundOn);
 }
 
 TEST(CommandKeys, DocumentsOpenFromTheApplicationFolder)
@@ -207,7 +207,7 @@ TEST(Credits, VersionAndTheSpeedCheat)
     RunningGame game;
     ASSERT_TRUE(game.app);
     GameState& st = game.st();
-    frmCredits credits(st, &game.win());
+    frmCredits credits(st.settings, &game.win());
     credits.show();
     bool hasVersion = false;
     for (auto* l : credits.findChildren<QLabel*>())
@@ -220,11 +220,11 @@ TEST(Credits, VersionAndTheSpeedCheat)
     auto* ok = credits.findChild<QPushButton*>(QStringLiteral("cmdOK"));
     ok->setFocus();
     QTest::keyClick(ok, Qt::Key_Escape);
-    EXPECT_EQ(st.aimSpeedOverride, 140);
+    EXPECT_EQ(st.settings.aimSpeedOverride, 140);
     EXPECT_TRUE(credits.isVisible()); // Esc asked for a code, it did not close the credits
     code = QStringLiteral("ZOOM 151");
     credits.enterCheat();
-    EXPECT_EQ(st.aimSpeedOverride, 0);
+    EXPECT_EQ(st.settings.aimSpeedOverride, 0);
     EXPECT_EQ(told.size(), 2);
     code = QStringLiteral("something else");
     credits.enterCheat();
@@ -236,7 +236,7 @@ TEST(CricketWindow, UnlockedCricketIsPlayedOnItsOwnScoreboards)
     RunningGame game(9);
     ASSERT_TRUE(game.app);
     GameState& st = game.st();
-    st.cricketUnlocked = true;
+    st.settings.cricketUnlocked = true;
     // Two humans named through the player selection.
     QTimer fill;
     QObject::connect(&fill, &QTimer::timeout, [] {
@@ -250,9 +250,9 @@ TEST(CricketWindow, UnlockedCricketIsPlayedOnItsOwnScoreboards)
     fill.start(5);
     QTimer bullUp;
     QObject::connect(&bullUp, &QTimer::timeout, [&] {
-        if (!st.blnBullUp || st.blnBullDartDown || QApplication::activeModalWidget())
+        if (!st.match.blnBullUp || st.match.blnBullDartDown || QApplication::activeModalWidget())
             return;
-        game.win().engine().ThrowDart(2600, st.currentPlayer == 1 ? 2600 : 2800);
+        game.win().engine().ThrowDart(2600, st.match.currentPlayer == 1 ? 2600 : 2800);
     });
     bullUp.start(1);
     for (int option : {2, 3}) // EXHIBITION, TWO PLAYER
@@ -263,7 +263,7 @@ TEST(CricketWindow, UnlockedCricketIsPlayedOnItsOwnScoreboards)
 
     EXPECT_TRUE(game.find("picCricket_1")->isVisible());
     EXPECT_TRUE(game.find("picCricket_2")->isVisible());
-    EXPECT_EQ(st.currentPlayer, 1);
+    EXPECT_EQ(st.match.currentPlayer, 1);
     game.win().engine().ThrowDart(2580, 1425); // treble 20
     EXPECT_EQ(game.find<QLabel>("lbl20_1")->text(), "O");
     game.win().engine().ThrowDart(2595, 2595); // the bull

@@ -57,9 +57,9 @@ TEST(StartUp, MainWindowShowsBoardScoreboardDartsAndCommentary)
     EXPECT_FALSE(game.find("picContainer")->isVisible());
 
     // Settings read, and the application folder written.
-    EXPECT_FALSE(game.st().soundOn);
-    EXPECT_TRUE(game.st().cricketUnlocked);
-    EXPECT_EQ(game.st().savedPlayer1Name, "Nia");
+    EXPECT_FALSE(game.st().settings.soundOn);
+    EXPECT_TRUE(game.st().settings.cricketUnlocked);
+    EXPECT_EQ(game.st().settings.savedPlayer1Name, "Nia");
     EXPECT_EQ(game.st().roster.lines.size(), 160u);
     auto s = zeko();
     EXPECT_EQ(s.value(QStringLiteral("Application/AppPath")).toString(), QStringLiteral(VANTORELLE_ASSETS));
@@ -98,15 +98,15 @@ TEST(StartUp, QuitAsksFirst)
         EXPECT_TRUE(game.win().isVisible());
         ASSERT_EQ(no.texts.size(), 1);
         EXPECT_EQ(no.texts[0], "Are you sure you want to quit?");
-        EXPECT_FALSE(game.st().quitting);
-        EXPECT_FALSE(game.st().unloading);
+        EXPECT_FALSE(game.st().flags.quitting);
+        EXPECT_FALSE(game.st().flags.unloading);
     }
     {
         AutoAnswer yes(QMessageBox::Yes);
         game.win().close();
         EXPECT_FALSE(game.win().isVisible());
-        EXPECT_TRUE(game.st().quitting);
-        EXPECT_TRUE(game.st().blnStopped);
+        EXPECT_TRUE(game.st().flags.quitting);
+        EXPECT_TRUE(game.st().match.blnStopped);
     }
     // Once confirmed, closing again does not ask.
     game.win().show();
@@ -135,32 +135,32 @@ private:
     void step()
     {
         GameState& st = m_g.st();
-        if (st.blnStopped || QApplication::activeModalWidget())
+        if (st.match.blnStopped || QApplication::activeModalWidget())
             return;
         BoardWidget* board = m_g.win().board();
-        if (st.currentPlayer == 2) {
-            if (st.blnBullUp && (st.bytDart != 1 || st.blnBullDartDown))
+        if (st.match.currentPlayer == 2) {
+            if (st.match.blnBullUp && (st.match.bytDart != 1 || st.match.blnBullDartDown))
                 return;
-            if (!st.blnBullUp && st.yellowPlayer != 2)
+            if (!st.match.blnBullUp && st.view.yellowPlayer != 2)
                 return;
-            const std::string bed = st.blnBullUp ? "S50" : m_plan2.at(m_next2);
+            const std::string bed = st.match.blnBullUp ? "S50" : m_plan2.at(m_next2);
             const Point p = *GetCoords(bed);
-            const int before = st.stat(2, kStatDarts);
+            const int before = st.match.stat(2, kStatDarts);
             clickBoard(board, p.x, p.y);
-            if (!st.blnBullUp && st.stat(2, kStatDarts) > before)
+            if (!st.match.blnBullUp && st.match.stat(2, kStatDarts) > before)
                 ++m_next2;
             return;
         }
-        if (st.blnBullUp && (st.bytDart != 0 || st.blnBullDartDown))
+        if (st.match.blnBullUp && (st.match.bytDart != 0 || st.match.blnBullDartDown))
             return;
-        if (!st.blnBullUp && st.yellowPlayer != 1)
+        if (!st.match.blnBullUp && st.view.yellowPlayer != 1)
             return;
         // Aim: start the circle, freeze the width when small, throw when the height is.
-        if (!st.aimTimerOn) {
+        if (!st.view.aimTimerOn) {
             clickBoard(board, m_aim1.x, m_aim1.y);
-        } else if (st.aim.freeX && st.aim.width <= 200) {
+        } else if (st.view.aim.freeX && st.view.aim.width <= 200) {
             clickBoard(board, m_aim1.x, m_aim1.y, Qt::RightButton);
-        } else if (!st.aim.freeX && st.aim.freeY && st.aim.height <= 200) {
+        } else if (!st.view.aim.freeX && st.view.aim.freeY && st.view.aim.height <= 200) {
             clickBoard(board, m_aim1.x, m_aim1.y);
             ++aimedDarts;
         }
@@ -178,24 +178,24 @@ TEST(MatchWindow, RealBoardClickLandsTheDartWhereClicked)
     RunningGame game(7);
     ASSERT_TRUE(game.app);
     GameState& st = game.st();
-    st.player(1).name = "Nia Quarrell";
-    st.player(2).name = "Tomas Vell";
-    st.player(1).realBoard = true;
-    st.player(2).realBoard = true;
-    st.setupVisible = false; // as the setup panel leaves it when a match starts
+    st.match.player(1).name = "Nia Quarrell";
+    st.match.player(2).name = "Tomas Vell";
+    st.match.player(1).realBoard = true;
+    st.match.player(2).realBoard = true;
+    st.view.setupVisible = false; // as the setup panel leaves it when a match starts
     AutoAnswer yes(QMessageBox::Yes);
     BoardScript script(game, {2595, 2595}, {});
     // Both throw the bull-up on the bull; player 1 wins the tie.
-    game.win().engine().StartGame();
+    game.win().startExhibition(false);
     script.stop();
-    ASSERT_EQ(st.currentPlayer, 1);
-    ASSERT_FALSE(st.blnBullUp);
+    ASSERT_EQ(st.match.currentPlayer, 1);
+    ASSERT_FALSE(st.match.blnBullUp);
 
     clickBoard(game.win().board(), 2580, 1425);
-    EXPECT_EQ(st.bytDart, 1);
-    EXPECT_EQ(st.strBed, "T20");
-    EXPECT_EQ(st.intDartX[1], 2580);
-    EXPECT_EQ(st.intDartY[1], 1425);
+    EXPECT_EQ(st.match.bytDart, 1);
+    EXPECT_EQ(st.match.strBed, "T20");
+    EXPECT_EQ(st.match.intDartX[1], 2580);
+    EXPECT_EQ(st.match.intDartY[1], 1425);
     EXPECT_EQ(yes.texts.last(), "T20 - CONFIRM DART?");
     EXPECT_EQ(game.find<QLabel>("lblComments")->text(), "DART 1 HITS 60");
     EXPECT_FALSE(game.find("picDart_2")->isVisible());
@@ -207,31 +207,31 @@ TEST(MatchWindow, WholeMatchOfFiveOhOneOnTheBoard)
     RunningGame game(2024);
     ASSERT_TRUE(game.app);
     GameState& st = game.st();
-    st.player(1).name = "Nia Quarrell";
-    st.player(2).name = "Tomas Vell";
-    st.player(2).realBoard = true;
-    st.intStartScore = 501;
-    st.bytLegsToWin = 1;
-    st.bytSetstoWin = 1;
-    st.setupVisible = false;
+    st.match.player(1).name = "Nia Quarrell";
+    st.match.player(2).name = "Tomas Vell";
+    st.match.player(2).realBoard = true;
+    st.match.intStartScore = 501;
+    st.match.bytLegsToWin = 1;
+    st.match.bytSetstoWin = 1;
+    st.view.setupVisible = false;
 
     AutoAnswer yes(QMessageBox::Yes);
     // Nia aims at the single 20, 600 units above the bull; Tomas throws a nine-darter.
     BoardScript script(game, {2595, 1995}, {"T20", "T20", "T20", "T20", "T20", "T20", "T20", "T19", "D12"});
-    game.win().engine().StartGame();
-    EXPECT_EQ(st.intBullWinner, 2);
-    ASSERT_TRUE(waitUntil([&] { return st.blnStopped; }));
+    game.win().startExhibition(false);
+    EXPECT_EQ(st.match.intBullWinner, 2);
+    ASSERT_TRUE(waitUntil([&] { return st.match.blnStopped; }));
 
-    EXPECT_EQ(st.player(2).sets, 1);
-    EXPECT_EQ(st.player(1).sets, 0);
-    EXPECT_EQ(st.stat(2, kStatDarts), 9);
-    EXPECT_EQ(st.stat(2, kStatPoints), 501);
-    EXPECT_EQ(st.stat(2, kStat180), 2);
-    EXPECT_EQ(st.stat(2, kStatDoublesHit), 1);
-    EXPECT_EQ(st.stat(1, kStatDarts), 6);
+    EXPECT_EQ(st.match.player(2).sets, 1);
+    EXPECT_EQ(st.match.player(1).sets, 0);
+    EXPECT_EQ(st.match.stat(2, kStatDarts), 9);
+    EXPECT_EQ(st.match.stat(2, kStatPoints), 501);
+    EXPECT_EQ(st.match.stat(2, kStat180), 2);
+    EXPECT_EQ(st.match.stat(2, kStatDoublesHit), 1);
+    EXPECT_EQ(st.match.stat(1, kStatDarts), 6);
     EXPECT_EQ(script.aimedDarts, 7); // the bull-up dart and two turns
-    EXPECT_GT(st.stat(1, kStatPoints), 0);
+    EXPECT_GT(st.match.stat(1, kStatPoints), 0);
     EXPECT_EQ(game.find<QLabel>("lblComments")->text(), "GAME, SHOT AND THE MATCH, TOMAS VELL");
     EXPECT_FALSE(game.find("picContainer")->isVisible());
-    EXPECT_FALSE(st.aimTimerOn);
+    EXPECT_FALSE(st.view.aimTimerOn);
 }

@@ -61,7 +61,7 @@ struct RunningGame {
     ~RunningGame()
     {
         if (app) {
-            app->state.quitting = true; // close without asking
+            app->state.flags.quitting = true; // close without asking
             app->main->close();
         }
     }

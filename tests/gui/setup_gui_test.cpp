@@ -82,11 +82,11 @@ public:
         m_timer.setInterval(2);
         connect(&m_timer, &QTimer::timeout, this, [this] {
             GameState& st = m_g.st();
-            if (st.blnStopped || QApplication::activeModalWidget() || st.currentPlayer != 1)
+            if (st.match.blnStopped || QApplication::activeModalWidget() || st.match.currentPlayer != 1)
                 return;
-            if (st.blnBullUp ? (st.bytDart != 0 || st.blnBullDartDown) : st.yellowPlayer != 1)
+            if (st.match.blnBullUp ? (st.match.bytDart != 0 || st.match.blnBullDartDown) : st.view.yellowPlayer != 1)
                 return;
-            const std::string bed = st.blnBullUp ? "S50" : plannedBed(st.player(1).score - st.bytTurnScore);
+            const std::string bed = st.match.blnBullUp ? "S50" : plannedBed(st.match.player(1).score - st.match.bytTurnScore);
             const Point p = *GetCoords(bed);
             clickBoard(m_g.win().board(), p.x, p.y);
         });
@@ -116,27 +116,27 @@ TEST(SetupPanel, OnePlayerExhibitionPlaysAWholeMatchAgainstTheComputer)
     clickOption(game, 2); // ONE PLAYER
     EXPECT_EQ(players.opened, 1);
     EXPECT_EQ(game.find<QLabel>("lblHeading")->text(), "LEG LENGTH");
-    EXPECT_TRUE(st.player(1).realBoard);
-    EXPECT_EQ(st.playerAverage, 60);
+    EXPECT_TRUE(st.match.player(1).realBoard);
+    EXPECT_EQ(st.career.playerAverage, 60);
     clickOption(game, 2); // 501
     EXPECT_EQ(game.find<QLabel>("lblHeading")->text(), "MATCH LENGTH");
     clickOption(game, 1); // FIRST TO ONE
     EXPECT_EQ(game.find<QLabel>("lblHeading")->text(), "DIFFICULTY");
     clickOption(game, 1); // BEGINNER: the match starts
 
-    EXPECT_EQ(st.aimSpeed, 104);
-    EXPECT_EQ(st.numberOfPlayers, 1);
+    EXPECT_EQ(st.match.aimSpeed, 104);
+    EXPECT_EQ(st.match.numberOfPlayers, 1);
     EXPECT_EQ(game.find<QLabel>("lblPlayer_1")->text(), "NIA QUARRELL");
-    EXPECT_GE(GetRank(st.roster.lines, st.player(2).name), 120); // a BEGINNER from the foot of the roster
-    ASSERT_TRUE(waitUntil([&] { return st.blnStopped && st.setupVisible; }, 60000));
+    EXPECT_GE(GetRank(st.roster.lines, st.match.player(2).name), 120); // a BEGINNER from the foot of the roster
+    ASSERT_TRUE(waitUntil([&] { return st.match.blnStopped && st.view.setupVisible; }, 60000));
 
-    EXPECT_EQ(st.player(1).sets + st.player(2).sets, 1);
-    EXPECT_GE(st.stat(1, kStatDoublesHit) + st.stat(2, kStatDoublesHit), 3);
-    EXPECT_GT(st.stat(2, kStatDarts), 0); // the computer threw by itself
-    const QString winner = QString::fromStdString(st.player(st.player(1).sets == 1 ? 1 : 2).name);
+    EXPECT_EQ(st.match.player(1).sets + st.match.player(2).sets, 1);
+    EXPECT_GE(st.match.stat(1, kStatDoublesHit) + st.match.stat(2, kStatDoublesHit), 3);
+    EXPECT_GT(st.match.stat(2, kStatDarts), 0); // the computer threw by itself
+    const QString winner = QString::fromStdString(st.match.player(st.match.player(1).sets == 1 ? 1 : 2).name);
     ASSERT_FALSE(game.win().infosShown().isEmpty());
     EXPECT_EQ(game.win().infosShown().back(), "The winner is " + winner);
-    EXPECT_EQ(game.win().infosShown().front(), "NIA QUARRELL v " + QString::fromStdString(st.player(2).name));
+    EXPECT_EQ(game.win().infosShown().front(), "NIA QUARRELL v " + QString::fromStdString(st.match.player(2).name));
     EXPECT_TRUE(game.find("picNewGame")->isVisible());
     EXPECT_EQ(game.find<QLabel>("lblHeading")->text(), "SELECT GAME TYPE");
     EXPECT_EQ(game.find<QLabel>("lblOption2")->text(), "EXHIBITION");
@@ -155,10 +155,10 @@ TEST(SetupPanel, TwoPlayersAreNamedAndCancelGoesBack)
 
     clickOption(game, 2); // EXHIBITION
     clickOption(game, 3); // TWO PLAYER
-    EXPECT_EQ(st.numberOfPlayers, 2);
-    EXPECT_EQ(st.careerName, "Nia  Quarrell");
-    EXPECT_EQ(st.player2Name, "Tomas Vell");
-    EXPECT_EQ(st.savedPlayer1Name, "Nia  Quarrell");
+    EXPECT_EQ(st.match.numberOfPlayers, 2);
+    EXPECT_EQ(st.career.careerName, "Nia  Quarrell");
+    EXPECT_EQ(st.match.player2Name, "Tomas Vell");
+    EXPECT_EQ(st.settings.savedPlayer1Name, "Nia  Quarrell");
     EXPECT_EQ(game.find<QLabel>("lblHeading")->text(), "LEG LENGTH");
     EXPECT_EQ(game.find<QLabel>("lblOption3")->text(), "1001");
 
@@ -176,7 +176,7 @@ TEST(SetupPanel, TwoPlayersAreNamedAndCancelGoesBack)
     clickOption(game, 2); // ONE PLAYER, cancelled
     EXPECT_EQ(game.find<QLabel>("lblHeading")->text(), "SELECT GAME TYPE");
     EXPECT_TRUE(game.find("picNewGame")->isVisible());
-    EXPECT_TRUE(st.careerName.empty());
+    EXPECT_TRUE(st.career.careerName.empty());
 }
 
 TEST(SetupPanel, BlankOptionFlashesAndDoesNothing)
@@ -229,10 +229,10 @@ TEST(PlayerSelection, RefusesBadEntriesAndKeepsWhatWasTyped)
     name->setEditText(QStringLiteral(" Nia Quarrell "));
     dlg.cmdOK_Click();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(st.careerName, "Nia Quarrell");
-    EXPECT_EQ(st.playerAverage, 75);
-    EXPECT_TRUE(st.player(1).realBoard);
-    EXPECT_FALSE(st.player(2).realBoard);
+    EXPECT_EQ(st.career.careerName, "Nia Quarrell");
+    EXPECT_EQ(st.career.playerAverage, 75);
+    EXPECT_TRUE(st.match.player(1).realBoard);
+    EXPECT_FALSE(st.match.player(2).realBoard);
 
     // Unticking hides the average and puts it back to 60.
     frmPlayers again(st, 1, &game.win());
@@ -244,9 +244,9 @@ TEST(PlayerSelection, RefusesBadEntriesAndKeepsWhatWasTyped)
     QTest::mouseClick(chk2, Qt::LeftButton);
     EXPECT_FALSE(ave2->isVisible());
     EXPECT_EQ(ave2->text(), "60");
-    EXPECT_TRUE(st.careerName.empty()); // a new selection starts with no names
+    EXPECT_TRUE(st.career.careerName.empty()); // a new selection starts with no names
     again.Command1_Click();
-    EXPECT_TRUE(st.careerName.empty());
+    EXPECT_TRUE(st.career.careerName.empty());
 }
 
 TEST(TitleWindow, GivesWayOnAKeyAClickOrAfterSeventyFiveSeconds)

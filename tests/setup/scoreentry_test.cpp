@@ -83,31 +83,31 @@ class TypedTurns : public MatchFixture {};
 
 TEST_F(TypedTurns, BookedIntoTheMatchAndAWonLeg)
 {
-    st.player(1).realBoard = true;
+    st.match.player(1).realBoard = true;
     start(1, 501, 2, 1);
     EXPECT_TRUE(engine.canEnterScore());
     engine.bookEnteredTurn(3, 140, 0);
-    EXPECT_EQ(st.player(1).score, 361);
-    EXPECT_EQ(st.stat(1, kStatDarts), 3);
-    EXPECT_EQ(st.stat(1, kStatPoints), 140);
-    EXPECT_EQ(st.stat(1, kStat140), 1);
-    EXPECT_EQ(st.currentPlayer, 2);
+    EXPECT_EQ(st.match.player(1).score, 361);
+    EXPECT_EQ(st.match.stat(1, kStatDarts), 3);
+    EXPECT_EQ(st.match.stat(1, kStatPoints), 140);
+    EXPECT_EQ(st.match.stat(1, kStat140), 1);
+    EXPECT_EQ(st.match.currentPlayer, 2);
     EXPECT_FALSE(engine.canEnterScore()); // Bob throws on the screen
 
     turn("S01", "S01", "S01");
     leave(1, 40);
     engine.bookEnteredTurn(2, 40, 2);
-    EXPECT_EQ(st.player(1).legs, 1);
-    EXPECT_EQ(st.stat(1, kStatDoublesHit), 1);
-    EXPECT_EQ(st.stat(1, kStatDartsAtDouble), 2);
+    EXPECT_EQ(st.match.player(1).legs, 1);
+    EXPECT_EQ(st.match.stat(1, kStatDoublesHit), 1);
+    EXPECT_EQ(st.match.stat(1, kStatDartsAtDouble), 2);
     EXPECT_TRUE(host.saidComment("GAME, SHOT AND THE LEG, ANN ARBOUR"));
-    EXPECT_EQ(st.player(1).score, 501);
+    EXPECT_EQ(st.match.player(1).score, 501);
 }
 
 TEST_F(TypedTurns, CalledWithItsPauseAndNotDuringADartOrTheBullUp)
 {
-    st.soundOn = true;
-    st.player(1).realBoard = true;
+    st.settings.soundOn = true;
+    st.match.player(1).realBoard = true;
     EXPECT_FALSE(engine.canEnterScore()); // no match
     start(1);
     host.clips.clear();
@@ -122,11 +122,11 @@ TEST_F(TypedTurns, CalledWithItsPauseAndNotDuringADartOrTheBullUp)
 
 TEST_F(TypedTurns, MatchWonByATypedCheckoutCallsNobodyToTheOche)
 {
-    st.player(1).realBoard = true;
+    st.match.player(1).realBoard = true;
     start(1, 301, 1, 1);
     leave(1, 170);
     engine.bookEnteredTurn(3, 170, 1);
-    EXPECT_TRUE(st.blnStopped);
+    EXPECT_TRUE(st.match.blnStopped);
     EXPECT_EQ(host.infos.back(), "The winner is Ann Arbour");
     EXPECT_EQ(lastComment(), "GAME, SHOT AND THE MATCH, ANN ARBOUR");
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "rules/app/gamestate.h"
 #include "rules/career/roster.h"
 #include "rules/setup/players.h"
 #include "rules/setup/setupmenu.h"
@@ -11,7 +12,7 @@ namespace {
 struct Menu {
     GameState st;
     Rng rng{8};
-    SetupMenu menu{st, rng};
+    SetupMenu menu{st.match, st.view, st.career, st.settings, st.roster, rng};
     Menu()
     {
         for (int i = 1; i <= 160; ++i)
@@ -23,14 +24,14 @@ struct Menu {
     SetupNext pick(const std::string& caption, std::string* message = nullptr)
     {
         for (int i = 1; i <= 4; ++i)
-            if (st.setupOption[static_cast<std::size_t>(i)] == caption)
+            if (st.view.setupOption[static_cast<std::size_t>(i)] == caption)
                 return menu.click(i, message);
-        ADD_FAILURE() << "no option " << caption << " on page " << st.setupHeading;
+        ADD_FAILURE() << "no option " << caption << " on page " << st.view.setupHeading;
         return SetupNext::Nothing;
     }
     std::vector<std::string> options() const
     {
-        return {st.setupOption[1], st.setupOption[2], st.setupOption[3], st.setupOption[4]};
+        return {st.view.setupOption[1], st.view.setupOption[2], st.view.setupOption[3], st.view.setupOption[4]};
     }
 };
 
@@ -39,48 +40,48 @@ struct Menu {
 TEST(SetupMenu, OnePlayerExhibitionAgainstTheComputer)
 {
     Menu m;
-    EXPECT_EQ(m.st.setupHeading, "SELECT GAME TYPE");
+    EXPECT_EQ(m.st.view.setupHeading, "SELECT GAME TYPE");
     EXPECT_EQ(m.options(), (std::vector<std::string>{"", "EXHIBITION", "CAREER", ""}));
 
     EXPECT_EQ(m.pick("EXHIBITION"), SetupNext::Nothing);
-    EXPECT_EQ(m.st.setupHeading, "SELECT NO. OF PLAYERS");
+    EXPECT_EQ(m.st.view.setupHeading, "SELECT NO. OF PLAYERS");
     EXPECT_EQ(m.options(), (std::vector<std::string>{"", "ONE PLAYER", "TWO PLAYER", ""}));
-    EXPECT_EQ(m.st.bytGameType, 1);
-    EXPECT_EQ(m.st.bytLegsToWin, 3);
+    EXPECT_EQ(m.st.match.bytGameType, 1);
+    EXPECT_EQ(m.st.match.bytLegsToWin, 3);
 
     EXPECT_EQ(m.pick("ONE PLAYER"), SetupNext::GetPlayers);
-    EXPECT_EQ(m.st.numberOfPlayers, 1);
-    m.st.careerName = "Nia Quarrell";
+    EXPECT_EQ(m.st.match.numberOfPlayers, 1);
+    m.st.career.careerName = "Nia Quarrell";
     m.menu.playersChosen();
-    EXPECT_EQ(m.st.setupHeading, "LEG LENGTH");
+    EXPECT_EQ(m.st.view.setupHeading, "LEG LENGTH");
     EXPECT_EQ(m.options(), (std::vector<std::string>{"301", "501", "1001", ""}));
 
     std::string msg;
     m.pick("501", &msg);
-    EXPECT_EQ(m.st.intStartScore, 501);
+    EXPECT_EQ(m.st.match.intStartScore, 501);
     EXPECT_EQ(msg, "$ZEKO$G501");
-    EXPECT_EQ(m.st.setupHeading, "MATCH LENGTH");
+    EXPECT_EQ(m.st.view.setupHeading, "MATCH LENGTH");
     EXPECT_EQ(m.options(), (std::vector<std::string>{"FIRST TO ONE", "FIRST TO TWO", "FIRST TO THREE", ""}));
 
     m.pick("FIRST TO TWO", &msg);
-    EXPECT_EQ(m.st.bytSetstoWin, 2);
+    EXPECT_EQ(m.st.match.bytSetstoWin, 2);
     EXPECT_EQ(msg, "$ZEKO$G2");
-    EXPECT_EQ(m.st.setupHeading, "OPPONENT CLASS");
+    EXPECT_EQ(m.st.view.setupHeading, "OPPONENT CLASS");
     EXPECT_EQ(m.options(), (std::vector<std::string>{"BEGINNER", "AMATEUR", "SEMI-PRO", "PRO"}));
 
     EXPECT_EQ(m.pick("SEMI-PRO", &msg), SetupNext::StartX01);
     EXPECT_EQ(msg, "$ZEKO$GN");
-    EXPECT_EQ(m.st.difficulty, 2);
-    EXPECT_EQ(m.st.aimSpeed, 120);
-    EXPECT_EQ(m.st.bytClass, 3);
-    EXPECT_FALSE(m.st.blnStopped);
-    EXPECT_FALSE(m.st.setupVisible);
-    EXPECT_EQ(m.st.player(1).name, "NIA QUARRELL");
+    EXPECT_EQ(m.st.match.difficulty, 2);
+    EXPECT_EQ(m.st.match.aimSpeed, 120);
+    EXPECT_EQ(m.st.match.bytClass, 3);
+    EXPECT_FALSE(m.st.match.blnStopped);
+    EXPECT_FALSE(m.st.view.setupVisible);
+    EXPECT_EQ(m.st.match.player(1).name, "NIA QUARRELL");
     // A SEMI-PRO opponent comes from roster lines 40 to 79.
-    const int rank = GetRank(m.st.roster.lines, m.st.player(2).name);
+    const int rank = GetRank(m.st.roster.lines, m.st.match.player(2).name);
     EXPECT_GE(rank, 40);
     EXPECT_LE(rank, 79);
-    EXPECT_EQ(m.st.player(2).name, upperCase(m.st.player(2).name));
+    EXPECT_EQ(m.st.match.player(2).name, upperCase(m.st.match.player(2).name));
 }
 
 TEST(SetupMenu, FirstToOneAsksForTheDifficultyAndEachClassSetsItsSpeed)
@@ -90,37 +91,37 @@ TEST(SetupMenu, FirstToOneAsksForTheDifficultyAndEachClassSetsItsSpeed)
         Menu m;
         m.pick("EXHIBITION");
         m.pick("TWO PLAYER");
-        m.st.careerName = "Ann";
-        m.st.player2Name = "Bob Brisk";
+        m.st.career.careerName = "Ann";
+        m.st.match.player2Name = "Bob Brisk";
         m.menu.playersChosen();
         m.pick("1001");
         m.pick("FIRST TO ONE");
-        EXPECT_EQ(m.st.setupHeading, "DIFFICULTY");
+        EXPECT_EQ(m.st.view.setupHeading, "DIFFICULTY");
         EXPECT_EQ(m.pick(classes[k - 1]), SetupNext::StartX01);
-        EXPECT_EQ(m.st.difficulty, k - 1);
-        EXPECT_EQ(m.st.aimSpeed, 96 + 8 * k);
-        EXPECT_EQ(m.st.intStartScore, 1001);
-        EXPECT_EQ(m.st.bytSetstoWin, 1);
-        EXPECT_EQ(m.st.player(2).name, "BOB BRISK"); // two humans: the second name as typed
+        EXPECT_EQ(m.st.match.difficulty, k - 1);
+        EXPECT_EQ(m.st.match.aimSpeed, 96 + 8 * k);
+        EXPECT_EQ(m.st.match.intStartScore, 1001);
+        EXPECT_EQ(m.st.match.bytSetstoWin, 1);
+        EXPECT_EQ(m.st.match.player(2).name, "BOB BRISK"); // two humans: the second name as typed
     }
 }
 
 TEST(SetupMenu, CricketOnceUnlocked)
 {
     Menu m;
-    m.st.cricketUnlocked = true;
+    m.st.settings.cricketUnlocked = true;
     m.pick("EXHIBITION");
     m.pick("TWO PLAYER");
-    m.st.careerName = "Ann";
-    m.st.player2Name = "Bob";
+    m.st.career.careerName = "Ann";
+    m.st.match.player2Name = "Bob";
     m.menu.playersChosen();
     EXPECT_EQ(m.options(), (std::vector<std::string>{"301", "501", "1001", "CRICKET"}));
     std::string msg;
     EXPECT_EQ(m.pick("CRICKET", &msg), SetupNext::StartCricket);
     EXPECT_EQ(msg, "$ZEKO$GCRICKET");
-    EXPECT_EQ(m.st.difficulty, 3);
-    EXPECT_EQ(m.st.aimSpeed, 128);
-    EXPECT_EQ(m.st.player(2).name, "BOB");
+    EXPECT_EQ(m.st.match.difficulty, 3);
+    EXPECT_EQ(m.st.match.aimSpeed, 128);
+    EXPECT_EQ(m.st.match.player(2).name, "BOB");
 }
 
 TEST(SetupMenu, CancelledSelectionGoesBackToTheFirstPage)
@@ -128,31 +129,31 @@ TEST(SetupMenu, CancelledSelectionGoesBackToTheFirstPage)
     Menu m;
     m.pick("EXHIBITION");
     m.pick("ONE PLAYER");
-    m.st.careerName.clear();
-    const int score = m.st.intStartScore;
+    m.st.career.careerName.clear();
+    const int score = m.st.match.intStartScore;
     m.menu.playersChosen();
-    EXPECT_EQ(m.st.setupHeading, "SELECT GAME TYPE");
+    EXPECT_EQ(m.st.view.setupHeading, "SELECT GAME TYPE");
     EXPECT_EQ(m.options(), (std::vector<std::string>{"", "EXHIBITION", "CAREER", ""}));
-    EXPECT_EQ(m.st.intStartScore, score);
+    EXPECT_EQ(m.st.match.intStartScore, score);
 }
 
 TEST(SetupMenu, CareerSetsItsValuesWithoutStartingAMatch)
 {
     Menu m;
     m.pick("CAREER");
-    EXPECT_EQ(m.st.setupHeading, "MATCH LENGTH");
+    EXPECT_EQ(m.st.view.setupHeading, "MATCH LENGTH");
     EXPECT_EQ(m.options(), (std::vector<std::string>{"SHORT", "MEDIUM", "LONG", ""}));
-    EXPECT_EQ(m.st.numberOfPlayers, 1);
-    EXPECT_EQ(m.st.bytGameType, 2);
-    EXPECT_EQ(m.st.intStartScore, 501);
+    EXPECT_EQ(m.st.match.numberOfPlayers, 1);
+    EXPECT_EQ(m.st.match.bytGameType, 2);
+    EXPECT_EQ(m.st.match.intStartScore, 501);
     m.pick("MEDIUM");
-    EXPECT_EQ(m.st.matchLength, 2);
-    EXPECT_EQ(m.st.tournamentNo, 1);
-    EXPECT_EQ(m.st.setupHeading, "DIFFICULTY");
+    EXPECT_EQ(m.st.career.matchLength, 2);
+    EXPECT_EQ(m.st.career.tournamentNo, 1);
+    EXPECT_EQ(m.st.view.setupHeading, "DIFFICULTY");
     EXPECT_EQ(m.pick("BEGINNER"), SetupNext::CareerEditor);
-    EXPECT_EQ(m.st.difficulty, 0);
-    EXPECT_EQ(m.st.aimSpeed, 104);
-    EXPECT_TRUE(m.st.blnStopped); // no match runs until the career has its player
+    EXPECT_EQ(m.st.match.difficulty, 0);
+    EXPECT_EQ(m.st.match.aimSpeed, 104);
+    EXPECT_TRUE(m.st.match.blnStopped); // no match runs until the career has its player
 }
 
 TEST(SetupMenu, BlankOptionsDoNothing)
@@ -162,7 +163,7 @@ TEST(SetupMenu, BlankOptionsDoNothing)
     EXPECT_EQ(m.menu.click(4), SetupNext::Nothing);
     EXPECT_EQ(m.menu.click(0), SetupNext::Nothing);
     EXPECT_EQ(m.menu.click(9), SetupNext::Nothing);
-    EXPECT_EQ(m.st.setupHeading, "SELECT GAME TYPE");
+    EXPECT_EQ(m.st.view.setupHeading, "SELECT GAME TYPE");
 }
 
 TEST(PlayerSelection, ChecksInOrderAndKeepsWhatWasTyped)

@@ -2,9 +2,10 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "rules/match/gamestate.h"
+#include "rules/app/gamestate.h"
 #include "rules/match/matchengine.h"
 #include "rules/match/matchhost.h"
 #include "rules/match/rng.h"
@@ -72,7 +73,22 @@ public:
     }
     void refresh() override {}
     void send(std::string_view m) override { sent.emplace_back(m); }
-    void animate(int, int, char) override {}
+    // Every flight asked for: x, y, pose, bounced out.
+    struct Flight {
+        int x, y;
+        char pose;
+        bool bounceOut;
+    };
+    std::vector<Flight> flights;
+    // Runs inside the flight of the next dart, as a click or a menu command would.
+    std::function<void()> duringFlight;
+    void animate(int x, int y, char pose, bool bounceOut) override
+    {
+        flights.push_back({x, y, pose, bounceOut});
+        log.push_back("animate");
+        if (auto f = std::exchange(duringFlight, nullptr))
+            f();
+    }
     void clearBoard() override { log.push_back("clear"); }
     void setAimTimer(bool) override {}
     bool boardVisible() const override { return visible; }
@@ -82,7 +98,6 @@ public:
         return answerYes;
     }
     void showSetupMenu() override { ++setupShown; }
-    void careerMatchOver(std::string_view) override {}
 
     bool saidComment(const std::string& text) const
     {
@@ -96,10 +111,10 @@ public:
 // Two named players, sound off, no match running yet.
 inline void setUpPlayers(GameState& st, const std::string& p1 = "Ann Arbour", const std::string& p2 = "Bob Brisk")
 {
-    st.player(1).name = p1;
-    st.player(2).name = p2;
-    st.soundOn = false;
-    st.numberOfPlayers = 2;
+    st.match.player(1).name = p1;
+    st.match.player(2).name = p2;
+    st.settings.soundOn = false;
+    st.match.numberOfPlayers = 2;
 }
 
 } // namespace vantorelle::testing

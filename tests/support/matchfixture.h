@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/match/board.h"
+#include "rules/setup/setupmenu.h"
 #include "support/fakehost.h"
 
 namespace vantorelle::testing {
@@ -22,6 +23,12 @@ public:
 
     void SetUp() override { setUpPlayers(st); }
 
+    // What follows the end of a match, as the exhibition has it.
+    MatchOverHandler exhibition()
+    {
+        return [this](const MatchResult& r) { ExhibitionOver(r, st.view, host); };
+    }
+
     // Bull-up darts for both players, so that `winner` starts.
     void queueBullUp(int winner)
     {
@@ -36,11 +43,11 @@ public:
     // Starts a match of the given shape; `winner` wins the bull-up.
     void start(int winner = 1, int startScore = 501, int legs = 1, int sets = 1)
     {
-        st.intStartScore = startScore;
-        st.bytLegsToWin = legs;
-        st.bytSetstoWin = sets;
+        st.match.intStartScore = startScore;
+        st.match.bytLegsToWin = legs;
+        st.match.bytSetstoWin = sets;
         queueBullUp(winner);
-        engine.StartGame();
+        engine.StartGame(exhibition());
     }
 
     void dart(const std::string& bed)
@@ -57,9 +64,9 @@ public:
     }
 
     // Sets a player's remaining score at the start of the turn.
-    void leave(int p, int score) { st.player(p).score = score; }
+    void leave(int p, int score) { st.match.player(p).score = score; }
 
-    const std::string& lastComment() const { return st.comments; }
+    const std::string& lastComment() const { return st.view.comments; }
 };
 
 } // namespace vantorelle::testing

@@ -17,7 +17,7 @@ public:
     void processEvents() override {}
     void waitForEvents() override
     {
-        if (st->blnBullUp && st->currentPlayer == 1)
+        if (st->match.blnBullUp && st->match.currentPlayer == 1)
             engine->ThrowDart(2600, 4000);
     }
     void play(std::string_view, bool) override {}
@@ -25,13 +25,12 @@ public:
     void showInfo(std::string_view) override {}
     void refresh() override {}
     void send(std::string_view) override {}
-    void animate(int, int, char) override {}
+    void animate(int, int, char, bool) override {}
     void clearBoard() override {}
     void setAimTimer(bool) override {}
     bool boardVisible() const override { return true; }
     bool confirm(std::string_view) override { return true; }
     void showSetupMenu() override {}
-    void careerMatchOver(std::string_view) override {}
 };
 
 // What the computer did in matches of first to three sets of three legs
@@ -56,21 +55,21 @@ inline void playComputerMatch(const std::vector<std::string>& roster, const std:
     host.engine = &engine;
     host.st = &st;
     st.roster.lines = roster;
-    st.soundOn = false;
-    st.numberOfPlayers = 1;
-    st.difficulty = difficulty;
-    st.intStartScore = 501;
-    st.bytLegsToWin = 3;
-    st.bytSetstoWin = 3;
-    st.player(1).name = "Nobody Home";
-    st.player(2).name = computer;
+    st.settings.soundOn = false;
+    st.match.numberOfPlayers = 1;
+    st.match.difficulty = difficulty;
+    st.match.intStartScore = 501;
+    st.match.bytLegsToWin = 3;
+    st.match.bytSetstoWin = 3;
+    st.match.player(1).name = "Nobody Home";
+    st.match.player(2).name = computer;
     engine.StartGame();
-    while (!st.blnStopped)
+    while (!st.match.blnStopped)
         engine.ThrowDart(100, 100); // player 1 misses
-    rec.darts += st.stat(2, kStatDarts);
-    rec.points += st.stat(2, kStatPoints);
-    rec.atDouble += st.stat(2, kStatDartsAtDouble);
-    rec.doublesHit += st.stat(2, kStatDoublesHit);
+    rec.darts += st.match.stat(2, kStatDarts);
+    rec.points += st.match.stat(2, kStatPoints);
+    rec.atDouble += st.match.stat(2, kStatDartsAtDouble);
+    rec.doublesHit += st.match.stat(2, kStatDoublesHit);
 }
 
 } // namespace vantorelle::testing

@@ -14,7 +14,7 @@
 #include "qt/app/settings.h"
 #include "qt/match/boardwidget.h"
 #include "qt/match/dartpictures.h"
-#include "rules/match/gamestate.h"
+#include "rules/app/gamestate.h"
 #include "qt/match/soundplayer.h"
 #include "qt/setup/frmSCore.h"
 
@@ -121,9 +121,9 @@ void frmDarts::keyPressEvent(QKeyEvent* e)
 
 void frmDarts::toggleSound()
 {
-    const std::string remembered = m_st.comments;
-    const bool on = !m_st.soundOn;
-    m_st.soundOn = m_st.soundOnSaved = on;
+    const std::string remembered = m_st.view.comments;
+    const bool on = !m_st.settings.soundOn;
+    m_st.settings.soundOn = m_st.settings.soundOnSaved = on;
     m_engine.comment(on ? "Audio on" : "Audio off");
     saveSound(on);
     pause(1);
@@ -132,7 +132,7 @@ void frmDarts::toggleSound()
 
 void frmDarts::showHint()
 {
-    if (m_st.cricketBoardShown || m_st.blnStopped || m_st.blnBullUp)
+    if (m_st.view.cricketBoardShown || m_st.match.blnStopped || m_st.match.blnBullUp)
         return;
     m_engine.DoHint();
 }
@@ -140,7 +140,7 @@ void frmDarts::showHint()
 void frmDarts::bossKey()
 {
     showMinimized();
-    m_st.soundOn = false;
+    m_st.settings.soundOn = false;
     m_sound->stop();
     setWindowIcon(notepadIcon());
     setWindowTitle(QStringLiteral("Untitled - Notepad"));
@@ -149,7 +149,7 @@ void frmDarts::bossKey()
 
 void frmDarts::undoDisguise()
 {
-    m_st.soundOn = m_st.soundOnSaved;
+    m_st.settings.soundOn = m_st.settings.soundOnSaved;
     if (!m_disguised)
         return;
     m_disguised = false;
@@ -167,7 +167,7 @@ void frmDarts::changeEvent(QEvent* e)
 
 void frmDarts::showCredits()
 {
-    frmCredits credits(m_st, this);
+    frmCredits credits(m_st.settings, this);
     credits.exec();
 }
 
@@ -189,7 +189,7 @@ void frmDarts::openScoreEntry(const QString& digit)
 {
     if (!m_engine.canEnterScore())
         return;
-    frmSCore entry(m_st, m_engine, digit, this);
+    frmSCore entry(m_st.match, m_engine, digit, this);
     entry.exec();
 }
 

@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 
 #include "rules/app/cheats.h"
-#include "rules/match/gamestate.h"
+#include "rules/app/settings.h"
 
 namespace vantorelle {
 
-frmCredits::frmCredits(GameState& st, QWidget* parent) : QDialog(parent), m_st(st)
+frmCredits::frmCredits(Settings& settings, QWidget* parent) : QDialog(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmCredits"));
     setWindowTitle(QStringLiteral("Credits"));
@@ -68,11 +68,11 @@ void frmCredits::enterCheat()
     const Cheat cheat = applyCheat(askCode().toStdString());
     switch (cheat.kind) {
     case Cheat::SpeedSet:
-        m_st.aimSpeedOverride = cheat.speed;
+        m_settings.aimSpeedOverride = cheat.speed;
         tell(QStringLiteral("Aim speed set to %1.").arg(cheat.speed));
         break;
     case Cheat::SpeedRefused:
-        m_st.aimSpeedOverride = 0;
+        m_settings.aimSpeedOverride = 0;
         tell(QStringLiteral("The aim speed must be between 30 and 150."));
         break;
     case Cheat::NotACheat:

@@ -6,14 +6,14 @@ class QPushButton;
 
 namespace vantorelle {
 
-struct GameState;
+struct Settings;
 
 // The credits: the version, who made the game, and an OK button. Esc with the
 // button focused asks for a cheat code.
 class frmCredits : public QDialog {
     Q_OBJECT
 public:
-    frmCredits(GameState& st, QWidget* parent);
+    frmCredits(Settings& settings, QWidget* parent);
 
     // Asks for a code; the dialog is replaceable for tests.
     std::function<QString()> askCode;
@@ -26,7 +26,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    GameState& m_st;
+    Settings& m_settings;
     QPushButton* m_ok = nullptr;
 };
 

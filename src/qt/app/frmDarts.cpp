@@ -11,7 +11,7 @@
 
 #include "qt/app/pause.h"
 #include "qt/match/boardwidget.h"
-#include "rules/match/gamestate.h"
+#include "rules/app/gamestate.h"
 #include "qt/match/soundplayer.h"
 #include "qt/setup/frmPlayers.h"
 #include "qt/cricket/picCricket.h"
@@ -80,7 +80,8 @@ const QString kWhite = QStringLiteral("rgb(255,255,255)");
 } // namespace
 
 frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
-    : m_st(state), m_timeScale(timeScale), m_engine(state, *this, rng), m_menu(state, rng)
+    : m_st(state), m_timeScale(timeScale), m_engine(state, *this, rng),
+      m_menu(state.match, state.view, state.career, state.settings, state.roster, rng)
 {
     setObjectName(QStringLiteral("frmDarts"));
     setWindowTitle(QStringLiteral("VANTORELLE!"));
@@ -88,7 +89,7 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
     bg->setObjectName(QStringLiteral("background"));
     setCentralWidget(bg);
 
-    m_board = new BoardWidget(m_st, bg);
+    m_board = new BoardWidget(m_st.match, m_st.view, bg);
     m_board->onMouseDown = [this](int button, int x, int y) { m_engine.boardMouseDown(button, x, y); };
 
     for (int i = 0; i < 6; ++i) {
@@ -147,9 +148,9 @@ void frmDarts::lblOption_Click(int option)
         return;
     }
     m_optionBusy = true;
-    m_st.cricketBoardShown = false;
+    m_st.view.cricketBoardShown = false;
     auto* label = m_picNewGame->option(option);
-    if (!label->text().isEmpty() && m_st.soundOn)
+    if (!label->text().isEmpty() && m_st.settings.soundOn)
         m_sound->play(QStringLiteral("Sounds/Dart/Clean1.wav"));
     Hilite(label);
 
@@ -157,13 +158,13 @@ void frmDarts::lblOption_Click(int option)
     m_optionBusy = false;
     switch (next) {
     case SetupNext::GetPlayers:
-        GetPlayers(m_st.numberOfPlayers);
+        GetPlayers(m_st.match.numberOfPlayers);
         m_menu.playersChosen();
         break;
     case SetupNext::StartX01:
         m_pendingOption = 0;
         refresh();
-        m_engine.StartGame();
+        startExhibition(false);
         break;
     case SetupNext::CareerEditor:
         // The career's values are set; its player is created by the career windows.
@@ -172,7 +173,7 @@ void frmDarts::lblOption_Click(int option)
     case SetupNext::StartCricket:
         m_pendingOption = 0;
         refresh();
-        m_engine.StartCricket();
+        startExhibition(true);
         break;
     case SetupNext::Nothing:
         break;
@@ -180,27 +181,36 @@ void frmDarts::lblOption_Click(int option)
     refresh();
 
     const int pending = std::exchange(m_pendingOption, 0);
-    if (pending && m_st.setupVisible)
+    if (pending && m_st.view.setupVisible)
         lblOption_Click(pending);
+}
+
+void frmDarts::startExhibition(bool cricket)
+{
+    auto over = [this](const MatchResult& result) { ExhibitionOver(result, m_st.view, *this); };
+    if (cricket)
+        m_engine.StartCricket(over);
+    else
+        m_engine.StartGame(over);
 }
 
 void frmDarts::GetPlayers(int humans)
 {
-    m_st.setupVisible = false;
+    m_st.view.setupVisible = false;
     refresh();
     frmPlayers players(m_st, humans, this);
     players.exec();
-    if (m_st.careerName.empty())
+    if (m_st.career.careerName.empty())
         m_menu.firstPage();
-    m_st.setupVisible = true;
+    m_st.view.setupVisible = true;
     refresh();
 }
 
 void frmDarts::mnuNewGame_Click()
 {
-    const bool wasUnloading = std::exchange(m_st.unloading, true);
-    if (m_st.setupVisible && m_menu.onFirstPage() && !m_st.networkGame) {
-        m_st.unloading = wasUnloading;
+    const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
+    if (m_st.view.setupVisible && m_menu.onFirstPage() && !m_st.match.networkGame) {
+        m_st.flags.unloading = wasUnloading;
         return;
     }
     const auto answer = QMessageBox::question(this, windowTitle(),
@@ -208,21 +218,17 @@ void frmDarts::mnuNewGame_Click()
                                                              "start a new one?"),
                                               QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes) {
-        if (m_st.networkGame)
+        if (m_st.match.networkGame)
             send("$ZEKO$Q");
-        m_st.networkGame = false;
-        m_st.blnStopped = true;
-        m_board->clearLayer();
-        m_st.dartInHand = {};
-        m_st.aim.clear();
-        m_st.aimTimerOn = false;
-        m_tmrConfuse->stop();
-        m_st.scoreboardVisible = false;
+        m_st.match.networkGame = false;
+        m_engine.abandon();
+        m_st.career.clearDraws();
+        m_st.view.scoreboardVisible = false;
         m_menu.firstPage();
-        m_st.setupVisible = true;
+        m_st.view.setupVisible = true;
         refresh();
     }
-    m_st.unloading = wasUnloading;
+    m_st.flags.unloading = wasUnloading;
 }
 
 void frmDarts::buildScoreboard()
@@ -283,7 +289,7 @@ void frmDarts::layoutControls()
 
     const int panelH = qMin(boardSide, 300);
     const int cricketH = qMin(boardSide - panelH - margin, 250);
-    const bool cricket = m_st.cricketBoardShown && cricketH > 120;
+    const bool cricket = m_st.view.cricketBoardShown && cricketH > 120;
     const int panelTop = top + (boardSide - panelH - (cricket ? cricketH + margin : 0)) / 2;
     m_picContainer->setGeometry(left + boardSide + margin, panelTop, panelW, panelH);
     const int cw = (panelW - margin) / 2;
@@ -310,28 +316,28 @@ void frmDarts::refresh()
 {
     for (int p = 1; p <= 2; ++p) {
         auto i = static_cast<std::size_t>(p);
-        const auto& pl = m_st.player(p);
+        const auto& pl = m_st.match.player(p);
         m_lblPlayer[i]->setText(QString::fromStdString(pl.name));
-        m_lblPlayer[i]->setStyleSheet(QStringLiteral("color: %1;").arg(m_st.yellowPlayer == p ? kYellow : kWhite));
+        m_lblPlayer[i]->setStyleSheet(QStringLiteral("color: %1;").arg(m_st.view.yellowPlayer == p ? kYellow : kWhite));
         m_lblScore[i]->setText(QString::number(pl.score));
         m_lblLegs[i]->setText(QString::number(pl.legs));
         m_lblSets[i]->setText(QString::number(pl.sets));
     }
-    m_picContainer->setVisible(m_st.scoreboardVisible);
+    m_picContainer->setVisible(m_st.view.scoreboardVisible);
     for (int p = 1; p <= 2; ++p) {
         auto* board = m_picCricket[static_cast<std::size_t>(p)];
-        board->show(m_st.cricketMarks[static_cast<std::size_t>(p)]);
-        if (board->isHidden() == m_st.cricketBoardShown) {
-            board->setVisible(m_st.cricketBoardShown);
+        board->show(m_st.match.cricketMarks[static_cast<std::size_t>(p)]);
+        if (board->isHidden() == m_st.view.cricketBoardShown) {
+            board->setVisible(m_st.view.cricketBoardShown);
             layoutControls();
         }
     }
     for (std::size_t i = 0; i < 6; ++i)
-        m_picDart[i]->setVisible(m_st.dartInHand[i]);
-    m_lblComments->setText(QString::fromStdString(m_st.comments));
-    m_picNewGame->show(m_st.setupHeading, m_st.setupOption);
-    m_picNewGame->setVisible(m_st.setupVisible);
-    if (m_st.setupVisible)
+        m_picDart[i]->setVisible(m_st.view.dartInHand[i]);
+    m_lblComments->setText(QString::fromStdString(m_st.view.comments));
+    m_picNewGame->show(m_st.view.setupHeading, m_st.view.setupOption);
+    m_picNewGame->setVisible(m_st.view.setupVisible);
+    if (m_st.view.setupVisible)
         m_picNewGame->raise();
     m_board->update();
 }
@@ -384,36 +390,18 @@ void frmDarts::frameDelay()
     qtPause(0.03 * m_timeScale);
 }
 
-void frmDarts::animate(int x, int y, char pose)
+void frmDarts::animate(int x, int y, char pose, bool bounceOut)
 {
-    const int p = m_st.currentPlayer;
-    struct Frame {
-        DartPicture kind;
-        int dx, dy;
-    };
-    static constexpr Frame kFlight[] = {
-        {DartPicture::Big, 150, -3750},        {DartPicture::MediumBig, 100, -3500},
-        {DartPicture::MediumSmall, 50, -3250}, {DartPicture::MediumSmall, 0, -3000},
-        {DartPicture::MediumSmall, 0, -2750},
-    };
-    for (const auto& f : kFlight) {
+    const int p = m_st.match.currentPlayer;
+    const auto frames = Animate(x, y, pose, bounceOut);
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        // The frames follow each other with a short delay, so the flight is seen.
+        if (i > 0)
+            frameDelay();
+        const FlightFrame& f = frames[i];
         m_board->Redraw();
-        m_board->drawPicture(f.kind, p, 'a', x + f.dx, y + f.dy);
-        frameDelay();
-    }
-    m_board->Redraw();
-    m_board->drawPicture(DartPicture::Small, p, pose, x - 590, y - 590);
-    if (m_st.blnBounceOut) {
-        // It falls out of the board and away below it.
-        frameDelay();
-        m_st.blnClean = false;
-        m_board->Redraw();
-        m_board->drawPicture(DartPicture::MediumSmall, p, 'a', x, y + 2000);
-        frameDelay();
-        m_board->Redraw();
-        m_board->drawPicture(DartPicture::MediumBig, p, 'a', x, y + 4000);
-        frameDelay();
-        m_board->Redraw();
+        if (f.drawn)
+            m_board->drawPicture(f.picture, p, f.pose, f.x, f.y);
     }
     m_board->update();
 }
@@ -448,30 +436,24 @@ void frmDarts::showSetupMenu()
     refresh();
 }
 
-void frmDarts::careerMatchOver(std::string_view)
-{
-    refresh();
-}
-
 void frmDarts::closeEvent(QCloseEvent* e)
 {
-    if (!m_st.quitting) {
+    if (!m_st.flags.quitting) {
         const auto answer = QMessageBox::question(this, windowTitle(), QStringLiteral("Are you sure you want to quit?"),
                                                   QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             e->ignore();
             return;
         }
-        m_st.unloading = true;
-        m_st.quitting = true;
+        m_st.flags.unloading = true;
+        m_st.flags.quitting = true;
     }
-    // Whatever was running stops here: a waiting bull-up gives up, and no
-    // computer dart is thrown after this.
-    m_st.blnStopped = true;
-    if (m_st.networkGame)
+    // Whatever was running stops here: a waiting bull-up gives up, and
+    // nothing of the match is seen or heard after this.
+    if (m_st.match.networkGame)
         send("$ZEKO$Q");
-    m_tmrConfuse->stop();
-    m_st.unloading = false;
+    m_engine.abandon();
+    m_st.flags.unloading = false;
     e->accept();
 }
 

@@ -34,6 +34,8 @@ public:
 
     // The setup panel's options, 1..4.
     void lblOption_Click(int option);
+    // Starts the exhibition the setup panel has set up; its end brings the panel back.
+    void startExhibition(bool cricket);
     // Shows the player selection for one or two humans.
     void GetPlayers(int humans);
     // The New command: back to the first page of the setup panel.
@@ -64,13 +66,12 @@ public:
     void showInfo(std::string_view text) override;
     void refresh() override;
     void send(std::string_view message) override;
-    void animate(int x, int y, char pose) override;
+    void animate(int x, int y, char pose, bool bounceOut) override;
     void clearBoard() override;
     void setAimTimer(bool on) override;
     bool boardVisible() const override;
     bool confirm(std::string_view question) override;
     void showSetupMenu() override;
-    void careerMatchOver(std::string_view winner) override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "rules/match/gamestate.h"
+#include "rules/app/settings.h"
 
 namespace vantorelle {
 
@@ -21,14 +21,14 @@ bool settingBool(const QString& text, bool whenMissing, bool present)
     return text.trimmed().compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0;
 }
 
-void loadSettings(GameState& st)
+void loadSettings(Settings& settings)
 {
     auto s = store();
     s.beginGroup(kGroup);
-    st.savedPlayer1Name = s.value(QStringLiteral("Player1")).toString().toStdString();
-    st.soundOn = settingBool(s.value(QStringLiteral("Sound")).toString(), true, s.contains(QStringLiteral("Sound")));
-    st.soundOnSaved = st.soundOn;
-    st.cricketUnlocked =
+    settings.savedPlayer1Name = s.value(QStringLiteral("Player1")).toString().toStdString();
+    settings.soundOn = settingBool(s.value(QStringLiteral("Sound")).toString(), true, s.contains(QStringLiteral("Sound")));
+    settings.soundOnSaved = settings.soundOn;
+    settings.cricketUnlocked =
         settingBool(s.value(QStringLiteral("Cricket")).toString(), false, s.contains(QStringLiteral("Cricket")));
 }
 

@@ -3,11 +3,11 @@
 
 namespace vantorelle {
 
-struct GameState;
+struct Settings;
 
 // The settings kept under ZEKO / Application: "Player1", "Sound", "Cricket",
 // and "AppPath", written at every start.
-void loadSettings(GameState& st);
+void loadSettings(Settings& settings);
 void saveAppPath(const QString& folder);
 void saveSound(bool on);
 

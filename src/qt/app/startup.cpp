@@ -66,7 +66,7 @@ StartResult startVantorelle(const StartOptions& options)
     st.dataFolder = f.data;
     seedDataFolder(f);
 
-    loadSettings(st);
+    loadSettings(st.settings);
 
     const QString rosterPath = QDir(QString::fromStdString(st.dataFolder)).filePath(QStringLiteral("Stats.dat"));
     std::ifstream in(rosterPath.toStdString(), std::ios::binary);
@@ -86,9 +86,9 @@ StartResult startVantorelle(const StartOptions& options)
     saveAppPath(QString::fromStdString(st.appFolder));
 
     // The board waits under the setup panel.
-    SetupMenu(st, app->rng).firstPage();
-    st.setupVisible = true;
-    st.scoreboardVisible = false;
+    setupFirstPage(st.view);
+    st.view.setupVisible = true;
+    st.view.scoreboardVisible = false;
 
     app->main = std::make_unique<frmDarts>(st, app->rng, app->timeScale);
     frmDarts* main = app->main.get();

@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "rules/match/gamestate.h"
+#include "rules/app/gamestate.h"
 #include "rules/match/rng.h"
 
 namespace vantorelle {

@@ -5,7 +5,7 @@
 #include <QPainterPath>
 
 #include "rules/match/board.h"
-#include "rules/match/gamestate.h"
+#include "rules/app/gamestate.h"
 
 namespace vantorelle {
 
@@ -81,7 +81,8 @@ void paintDartboard(QPainter& p)
     }
 }
 
-BoardWidget::BoardWidget(const GameState& state, QWidget* parent) : QWidget(parent), m_st(state)
+BoardWidget::BoardWidget(const MatchState& match, const BoardView& view, QWidget* parent)
+    : QWidget(parent), m_match(match), m_view(view)
 {
     setObjectName(QStringLiteral("Picture1"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -111,7 +112,7 @@ QPoint BoardWidget::toUnits(const QPointF& px) const
 QRect BoardWidget::aimRect() const
 {
     const double s = pixelsPerUnit();
-    const QRectF r(m_st.aim.left * s, m_st.aim.top * s, m_st.aim.width * s, m_st.aim.height * s);
+    const QRectF r(m_view.aim.left * s, m_view.aim.top * s, m_view.aim.width * s, m_view.aim.height * s);
     return r.toAlignedRect().adjusted(-4, -4, 4, 4);
 }
 
@@ -130,18 +131,18 @@ void BoardWidget::drawPicture(DartPicture kind, int player, char pose, int corne
 void BoardWidget::Redraw()
 {
     m_layer.clear();
-    const int n = m_st.bytDart;
+    const int n = m_match.bytDart;
     // In the bull-up the first dart on the board is player 1's.
-    const int owner1 = m_st.blnBullUp ? 1 : m_st.currentPlayer;
+    const int owner1 = m_match.blnBullUp ? 1 : m_match.currentPlayer;
     auto poseOf = [&](int i) {
-        const auto& s = m_st.strDartPose[static_cast<std::size_t>(i)];
+        const auto& s = m_match.strDartPose[static_cast<std::size_t>(i)];
         return s.empty() ? 'a' : s[0];
     };
-    if (n >= 1 && m_st.intDartX[1] >= 2 && m_st.intDartY[1] >= 2)
-        m_layer.push_back({DartPicture::Small, owner1, poseOf(1), m_st.intDartX[1] - 590, m_st.intDartY[1] - 590});
-    if (n == 2 && m_st.intDartX[2] >= 2 && m_st.intDartY[2] >= 2)
+    if (n >= 1 && m_match.intDartX[1] >= 2 && m_match.intDartY[1] >= 2)
+        m_layer.push_back({DartPicture::Small, owner1, poseOf(1), m_match.intDartX[1] - 590, m_match.intDartY[1] - 590});
+    if (n == 2 && m_match.intDartX[2] >= 2 && m_match.intDartY[2] >= 2)
         m_layer.push_back(
-            {DartPicture::Small, m_st.currentPlayer, poseOf(2), m_st.intDartX[2] - 590, m_st.intDartY[2] - 590});
+            {DartPicture::Small, m_match.currentPlayer, poseOf(2), m_match.intDartX[2] - 590, m_match.intDartY[2] - 590});
     update();
 }
 
@@ -178,9 +179,9 @@ void BoardWidget::paintEvent(QPaintEvent*)
     for (const auto& sp : m_layer)
         p.drawPixmap(toPixels(sp.x, sp.y), dartPixmap(sp.kind, sp.player, sp.pose, s, devicePixelRatioF()));
 
-    if (m_st.aim.visible) {
+    if (m_view.aim.visible) {
         p.setRenderHint(QPainter::Antialiasing);
-        const QRectF r(m_st.aim.left * s, m_st.aim.top * s, m_st.aim.width * s, m_st.aim.height * s);
+        const QRectF r(m_view.aim.left * s, m_view.aim.top * s, m_view.aim.width * s, m_view.aim.height * s);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(0, 0, 0, 160), 4));
         p.drawEllipse(r);

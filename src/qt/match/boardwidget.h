@@ -8,7 +8,8 @@
 
 namespace vantorelle {
 
-struct GameState;
+struct BoardView;
+struct MatchState;
 
 // The dartboard (Picture1): drawn from the ring and segment geometry and
 // scaled to the widget, with a drawing layer for the darts of the turn and the
@@ -17,7 +18,7 @@ struct GameState;
 class BoardWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit BoardWidget(const GameState& state, QWidget* parent = nullptr);
+    BoardWidget(const MatchState& match, const BoardView& view, QWidget* parent = nullptr);
 
     // Called with the button (1 left, 2 right) and the point in board units.
     std::function<void(int button, int x, int y)> onMouseDown;
@@ -40,17 +41,22 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent*) override;
 
-private:
     struct Sprite {
         DartPicture kind;
         int player;
         char pose;
         int x; // corner in board units
         int y;
+        bool operator==(const Sprite&) const = default;
     };
+    // What the drawing layer holds now, oldest first.
+    const std::vector<Sprite>& layer() const { return m_layer; }
+
+private:
     void renderBoard();
 
-    const GameState& m_st;
+    const MatchState& m_match;
+    const BoardView& m_view;
     QPixmap m_board;
     std::vector<Sprite> m_layer;
 };

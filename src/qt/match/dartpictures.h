@@ -1,15 +1,11 @@
 #pragma once
 #include <QPixmap>
 
+#include "rules/match/flight.h"
+
 namespace vantorelle {
 
-// The pictures of a dart, drawn by the program in each player's colours.
-enum class DartPicture {
-    Big,         // first flight frame
-    MediumBig,   // second flight frame, last bounce-out frame
-    MediumSmall, // later flight frames, first bounce-out frame
-    Small,       // the dart stuck in the board; its tip 590 units right of and below the corner
-};
+// The pictures of a dart are drawn by the program in each player's colours.
 
 // Size of a picture in board units.
 QSizeF dartPictureSize(DartPicture kind);

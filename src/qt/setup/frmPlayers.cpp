@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "rules/match/gamestate.h"
+#include "rules/app/gamestate.h"
 #include "rules/setup/players.h"
 
 namespace vantorelle {
@@ -23,8 +23,8 @@ frmPlayers::frmPlayers(GameState& st, int humans, QWidget* parent) : QDialog(par
     setModal(true);
 
     // A new selection starts with no names.
-    m_st.careerName.clear();
-    m_st.player2Name.clear();
+    m_st.career.careerName.clear();
+    m_st.match.player2Name.clear();
 
     auto* grid = new QGridLayout(this);
     auto nameBox = [this](const QString& name) {
@@ -38,8 +38,8 @@ frmPlayers::frmPlayers(GameState& st, int humans, QWidget* parent) : QDialog(par
     m_lblP1[0] = new QLabel(QStringLiteral("Select or type Player 1's name"), this);
     m_lblP1[0]->setObjectName(QStringLiteral("lblP1_0"));
     m_cbo1 = nameBox(QStringLiteral("cboplayer1"));
-    if (!m_st.savedPlayer1Name.empty()) {
-        m_cbo1->addItem(QString::fromStdString(m_st.savedPlayer1Name));
+    if (!m_st.settings.savedPlayer1Name.empty()) {
+        m_cbo1->addItem(QString::fromStdString(m_st.settings.savedPlayer1Name));
         m_cbo1->setCurrentIndex(0);
     }
     m_chk1 = new QCheckBox(QStringLiteral("On real board"), this);
@@ -117,12 +117,12 @@ void frmPlayers::cmdOK_Click()
         QMessageBox::information(this, windowTitle(), QString::fromStdString(check.error));
         return;
     }
-    m_st.careerName = check.choice->name1;
-    m_st.player2Name = check.choice->name2;
-    m_st.savedPlayer1Name = m_st.careerName;
-    m_st.player(1).realBoard = m_chk1->isChecked();
-    m_st.player(2).realBoard = m_second && m_chk2->isChecked();
-    m_st.playerAverage = check.choice->average;
+    m_st.career.careerName = check.choice->name1;
+    m_st.match.player2Name = check.choice->name2;
+    m_st.settings.savedPlayer1Name = m_st.career.careerName;
+    m_st.match.player(1).realBoard = m_chk1->isChecked();
+    m_st.match.player(2).realBoard = m_second && m_chk2->isChecked();
+    m_st.career.playerAverage = check.choice->average;
     accept();
 }
 
@@ -133,7 +133,7 @@ void frmPlayers::Command1_Click()
 
 void frmPlayers::reject()
 {
-    m_st.careerName.clear();
+    m_st.career.careerName.clear();
     QDialog::reject();
 }
 

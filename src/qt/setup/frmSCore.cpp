@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "rules/match/gamestate.h"
+#include "rules/match/matchstate.h"
 #include "rules/match/matchengine.h"
 #include "rules/setup/scoreentry.h"
 
@@ -28,8 +28,8 @@ public:
 };
 } // namespace
 
-frmSCore::frmSCore(GameState& st, MatchEngine& engine, const QString& firstDigit, QWidget* parent)
-    : QDialog(parent), m_st(st), m_engine(engine)
+frmSCore::frmSCore(const MatchState& match, MatchEngine& engine, const QString& firstDigit, QWidget* parent)
+    : QDialog(parent), m_match(match), m_engine(engine)
 {
     setObjectName(QStringLiteral("frmSCore"));
     setWindowTitle(QStringLiteral(" MARK"));
@@ -64,7 +64,7 @@ frmSCore::frmSCore(GameState& st, MatchEngine& engine, const QString& firstDigit
         e->installEventFilter(filter);
 
     // Darts at a double matter only when a finish is on.
-    const bool finishOn = m_st.player(m_st.currentPlayer).score < 171;
+    const bool finishOn = m_match.player(m_match.currentPlayer).score < 171;
     m_txtDbl->setVisible(finishOn);
     m_lblDbl->setVisible(finishOn);
 
@@ -84,7 +84,7 @@ void frmSCore::OKButton_Click()
     entry.darts = m_txtDarts->text().toStdString();
     entry.score = m_txtScore->text().toStdString();
     entry.dartsAtDouble = m_txtDbl->text().toStdString();
-    const ScoreCheck c = checkScoreEntry(entry, m_st.player(m_st.currentPlayer).score);
+    const ScoreCheck c = checkScoreEntry(entry, m_match.player(m_match.currentPlayer).score);
     switch (c.refuse) {
     case ScoreField::Darts:
         select(m_txtDarts);

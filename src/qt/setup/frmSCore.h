@@ -7,21 +7,21 @@ class QLineEdit;
 namespace vantorelle {
 
 class MatchEngine;
-struct GameState;
+struct MatchState;
 
 // Score entry for a player at a real board: the darts used, the points scored
 // and, when a finish is on, the darts thrown at a double.
 class frmSCore : public QDialog {
     Q_OBJECT
 public:
-    frmSCore(GameState& st, MatchEngine& engine, const QString& firstDigit, QWidget* parent);
+    frmSCore(const MatchState& match, MatchEngine& engine, const QString& firstDigit, QWidget* parent);
 
     void OKButton_Click();
 
 private:
     void select(QLineEdit* field);
 
-    GameState& m_st;
+    const MatchState& m_match;
     MatchEngine& m_engine;
     QLineEdit* m_txtDarts = nullptr;
     QLineEdit* m_txtScore = nullptr;

@@ -30,6 +30,12 @@ public:
         for (auto& s : m_slots)
             s.clear();
     }
+    // Exchanges two slots without copying the names; out-of-range slots stay put.
+    void swap(int a, int b)
+    {
+        if (valid(a) && valid(b))
+            std::swap(m_slots[static_cast<std::size_t>(a - 1)], m_slots[static_cast<std::size_t>(b - 1)]);
+    }
     static constexpr bool valid(int slot) { return slot >= 1 && slot <= kSize; }
 
     bool operator==(const DrawList&) const = default;

@@ -45,7 +45,7 @@ std::string AddCodes(std::string_view caption, std::string_view bed)
     return code;
 }
 
-int closedCount(const GameState& st, int p)
+int closedCount(const MatchState& st, int p)
 {
     int n = 0;
     for (const auto& mark : st.cricketMarks[static_cast<std::size_t>(p)])
@@ -54,12 +54,12 @@ int closedCount(const GameState& st, int p)
     return n;
 }
 
-bool ClosedOut(const GameState& st, int p)
+bool ClosedOut(const MatchState& st, int p)
 {
     return closedCount(st, p) == 7;
 }
 
-std::string ThrowCricketComp(const GameState& st, Rng& rng)
+std::string ThrowCricketComp(const MatchState& st, Rng& rng)
 {
     const auto& human = st.cricketMarks[1];
     const auto& mine = st.cricketMarks[2];
@@ -92,7 +92,7 @@ std::string ThrowCricketComp(const GameState& st, Rng& rng)
     return {};
 }
 
-std::string cricketWinText(const GameState& st, int p)
+std::string cricketWinText(const MatchState& st, int p)
 {
     const int q = otherPlayer(p);
     if (!ClosedOut(st, p))
@@ -103,6 +103,30 @@ std::string cricketWinText(const GameState& st, int p)
     if (theirs == mine)
         return st.player(p).name + " WINS BY CLOSING OUT FIRST";
     return {};
+}
+
+bool CricketScore(MatchState& st, int p, std::string_view bed)
+{
+    const int q = otherPlayer(p);
+    const std::string code = bed == "S50" ? std::string("D25") : std::string(bed);
+    // The number the dart hit: the bull is 25 whichever ring.
+    const int number = code.size() == 3 ? bedValue("S" + code.substr(1)) : 0;
+    const int i = cricketIndex(number);
+    if (i < 0)
+        return false;
+    auto& mark = st.cricketMarks[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)];
+    const std::string add = AddCodes(mark, code);
+    if (!add.empty()) {
+        mark = add.substr(0, 1);
+        if (st.cricketMarks[static_cast<std::size_t>(q)][static_cast<std::size_t>(i)] != "O")
+            st.player(p).score += (add[1] - '0') * number;
+    }
+    return true;
+}
+
+std::string CheckForWinner(const MatchState& st)
+{
+    return cricketWinText(st, st.currentPlayer);
 }
 
 } // namespace vantorelle

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "rules/match/gamestate.h"
+#include "rules/match/matchstate.h"
 #include "rules/match/rng.h"
 
 namespace vantorelle {
@@ -20,16 +20,25 @@ int cricketIndex(int number);
 std::string AddCodes(std::string_view caption, std::string_view bed);
 
 // Numbers a player has closed, and whether he has closed all seven.
-int closedCount(const GameState& st, int p);
-bool ClosedOut(const GameState& st, int p);
+int closedCount(const MatchState& st, int p);
+bool ClosedOut(const MatchState& st, int p);
 
 // Where the computer (player 2) throws its next Cricket dart: the treble of a
 // number the human has open when it wants points, otherwise its own first
 // open number, closed with the fewest marks. Empty when nothing is left.
-std::string ThrowCricketComp(const GameState& st, Rng& rng);
+std::string ThrowCricketComp(const MatchState& st, Rng& rng);
 
 // The result line of a won Cricket game, or empty when the player on throw
 // has not won.
-std::string cricketWinText(const GameState& st, int p);
+std::string cricketWinText(const MatchState& st, int p);
+
+// Scores one dart for player p: its marks, and its points on a number the
+// other player has open. Beds off the Cricket numbers change nothing; true
+// when the scoreboard changed.
+bool CricketScore(MatchState& st, int p, std::string_view bed);
+
+// The winner test after every dart: only the player on throw can win. The
+// result line when he has, else empty.
+std::string CheckForWinner(const MatchState& st);
 
 } // namespace vantorelle

@@ -1,245 +1,323 @@
 #include "rules/match/matchengine.h"
 
 #include <cstdlib>
-#include <fstream>
 
-#include "rules/career/roster.h"
 #include "rules/cricket/cricket.h"
 #include "rules/match/bed.h"
 #include "rules/match/board.h"
 #include "rules/match/throwmodel.h"
 #include "rules/opponent/checkout.h"
-#include "rules/opponent/computer.h"
-#include "rules/setup/setupmenu.h"
 #include "rules/setup/stats.h"
 
 namespace vantorelle {
 
-namespace {
-
-// Sets a flag for the life of a scope.
-class FlagGuard {
+// Sets a flag of the engine for the life of a scope. When the match changes
+// meanwhile the flag already belongs to the next match and is left alone.
+class MatchEngine::MatchFlag {
 public:
-    explicit FlagGuard(bool& flag) : m_flag(flag), m_old(flag) { m_flag = true; }
-    ~FlagGuard() { m_flag = m_old; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
+    MatchFlag(MatchEngine& engine, bool& flag) : m_engine(engine), m_flag(flag), m_old(flag), m_serial(engine.m_serial)
+    {
+        m_flag = true;
+    }
+    ~MatchFlag()
+    {
+        if (m_engine.m_serial == m_serial)
+            m_flag = m_old;
+    }
+    MatchFlag(const MatchFlag&) = delete;
+    MatchFlag& operator=(const MatchFlag&) = delete;
 
 private:
+    MatchEngine& m_engine;
     bool& m_flag;
     bool m_old;
+    unsigned m_serial;
 };
+
+namespace {
 
 bool within99(int x, int y, int ox, int oy)
 {
     return std::abs(x - ox) <= 99 && std::abs(y - oy) <= 99;
 }
 
+// Counts the darts being handled for the life of a scope.
+class Depth {
+public:
+    explicit Depth(int& depth) : m_depth(depth) { ++m_depth; }
+    ~Depth() { --m_depth; }
+    Depth(const Depth&) = delete;
+    Depth& operator=(const Depth&) = delete;
+
+private:
+    int& m_depth;
+};
+
 } // namespace
 
-MatchEngine::MatchEngine(GameState& state, MatchHost& host, Rng& rng) : m_st(state), m_host(host), m_rng(rng) {}
+MatchEngine::MatchEngine(MatchState& match, BoardView& view, const Settings& settings, const RunFlags& flags,
+                         const RosterFile& roster, const CareerState& career, const std::string& appFolder,
+                         MatchHost& host, Rng& rng)
+    : m_match(match), m_view(view), m_settings(settings), m_flags(flags), m_host(host), m_rng(rng),
+      m_referee(settings, host, rng), m_computer(match, roster, career, appFolder, rng)
+{
+}
+
+MatchEngine::MatchEngine(GameState& st, MatchHost& host, Rng& rng)
+    : MatchEngine(st.match, st.view, st.settings, st.flags, st.roster, st.career, st.appFolder, host, rng)
+{
+}
 
 void MatchEngine::comment(std::string_view text)
 {
-    m_st.comments = upperCase(text);
-    m_host.comment(m_st.comments);
+    m_view.comments = upperCase(text);
+    m_host.comment(m_view.comments);
 }
 
-// ---------------------------------------------------------------- referee
+// ---------------------------------------------------------------- the match's life
 
-void MatchEngine::Say(std::string_view word)
+void MatchEngine::nextSerial()
 {
-    if (!m_st.soundOn)
+    ++m_serial;
+    m_clickBusy = false;
+    m_turnEnding = false;
+    m_taking = false;
+    m_open = false;
+    m_inbox.clear();
+}
+
+bool MatchEngine::pauseFor(unsigned serial, double seconds)
+{
+    m_host.pause(seconds);
+    return stillOn(serial);
+}
+
+void MatchEngine::abandon()
+{
+    nextSerial();
+    m_onOver = {};
+    m_match.blnStopped = true;
+    stopAiming();
+    m_host.clearBoard();
+    m_view.dartInHand = {};
+    m_host.refresh();
+}
+
+void MatchEngine::finishMatch(unsigned serial, MatchResult result)
+{
+    if (!stillOn(serial))
         return;
-    struct Call {
-        const char* word;
-        bool leadIn;
-        const char* clip;
-        bool wait;
-    };
-    static constexpr Call kCalls[] = {
-        {"Game", false, "Sounds/Referee/General/Game.wav", true},
-        {"Leg", true, "Sounds/Referee/General/Leg.wav", true},
-        {"Set", true, "Sounds/Referee/General/Set.wav", true},
-        {"Match", true, "Sounds/Referee/General/Match.wav", true},
-        {"Bullseye", false, "Sounds/Referee/General/Bullseye.wav", false},
-    };
-    for (const auto& call : kCalls) {
-        if (word != call.word)
-            continue;
-        if (call.leadIn)
-            m_host.pause(0.5);
-        m_host.play(call.clip, call.wait);
-        break;
+    MatchOverHandler handler = std::move(m_onOver);
+    m_onOver = {};
+    nextSerial(); // nothing of this match goes on after its end
+    if (handler)
+        handler(result);
+}
+
+// ---------------------------------------------------------------- darts from outside
+
+bool MatchEngine::canTakeDart(int player) const
+{
+    if (!m_open || m_match.blnStopped || m_dartDepth > 0 || m_turnEnding || player != m_match.currentPlayer)
+        return false;
+    if (m_match.blnBullUp)
+        return !m_match.blnBullDartDown && m_match.bytDart == player - 1;
+    return m_view.yellowPlayer == player && m_match.bytDart < 3;
+}
+
+void MatchEngine::receiveDart(ReceivedDart dart)
+{
+    if (m_match.blnStopped || (dart.player != 1 && dart.player != 2))
+        return;
+    if (m_match.seatOf(dart.player) != Seat::Remote || !isValidBed(dart.bed))
+        return;
+    m_inbox.push_back(std::move(dart));
+    takeWaitingDarts();
+}
+
+void MatchEngine::takeWaitingDarts()
+{
+    if (m_taking)
+        return;
+    const unsigned serial = m_serial;
+    MatchFlag taking(*this, m_taking);
+    while (stillOn(serial) && !m_inbox.empty() && canTakeDart(m_inbox.front().player)) {
+        const ReceivedDart d = std::move(m_inbox.front());
+        m_inbox.pop_front();
+        ThrowDart(d.x, d.y, d.bed, d.bounceOut ? "T" : "F");
     }
-    m_host.pause(1);
-}
-
-void MatchEngine::SayScore(int score)
-{
-    if (!m_st.soundOn)
-        return;
-    m_host.pause(0.5);
-    m_host.play("Sounds/Referee/Score/" + std::to_string(score) + ".wav", true);
-}
-
-void MatchEngine::landingSound()
-{
-    if (!m_st.soundOn)
-        return;
-    if (m_st.blnBounceOut) {
-        m_host.play("Sounds/Dart/Bounce.wav", false);
-        return;
-    }
-    const int k = m_rng.pick(5, 1);
-    m_host.play(std::string(m_st.blnClean ? "Sounds/Dart/Clean" : "Sounds/Dart/Clash") + std::to_string(k) + ".wav",
-                false);
 }
 
 // ---------------------------------------------------------------- one dart
 
-void MatchEngine::recordDart(int n, int x, int y)
+void MatchEngine::recordDart(int n, int x, int y, bool bounceOut)
 {
     auto idx = static_cast<std::size_t>(n);
-    m_st.intDartX[idx] = m_st.blnBounceOut ? 1 : x;
-    m_st.intDartY[idx] = m_st.blnBounceOut ? 1 : y;
-    m_st.strDartPose[idx] = "a";
-    const int indicator = m_st.currentPlayer == 1 ? 3 - n : 6 - n;
+    m_match.intDartX[idx] = bounceOut ? 1 : x;
+    m_match.intDartY[idx] = bounceOut ? 1 : y;
+    m_match.strDartPose[idx] = "a";
+    const int indicator = m_match.currentPlayer == 1 ? 3 - n : 6 - n;
     if (indicator >= 0 && indicator < 6)
-        m_st.dartInHand[static_cast<std::size_t>(indicator)] = false;
+        m_view.dartInHand[static_cast<std::size_t>(indicator)] = false;
 }
 
 void MatchEngine::ThrowDart(int x, int y, std::string_view netBed, std::string_view netBounce)
 {
-    if (m_st.blnStopped)
+    if (m_match.blnStopped)
         return;
-    const int p = m_st.currentPlayer;
-    const int n = m_st.bytDart + 1;
+    const int n = m_match.bytDart + 1;
     if (n < 1 || n > 3)
         return; // the turn is already full
 
+    Landing landing;
     if (!netBed.empty()) {
-        m_st.strBed = std::string(netBed);
-        m_st.blnBounceOut = netBounce == "T";
+        landing.bed = std::string(netBed);
+        landing.bounceOut = netBounce == "T";
     } else {
-        const Landing landing = GetScore(x, y, m_st.player(p).realBoard, m_rng);
-        m_st.strBed = landing.bed;
-        m_st.blnBounceOut = landing.bounceOut;
+        const auto scored = GetScore(x, y, m_match.player(m_match.currentPlayer).realBoard, m_rng);
+        landing.bed = scored.bed;
+        landing.bounceOut = scored.bounceOut;
     }
-    recordDart(n, x, y);
+    {
+        Depth depth(m_dartDepth);
+        landDart(x, y, landing, netBed.empty());
+    }
+    if (m_dartDepth == 0)
+        takeWaitingDarts();
+}
+
+// The dart is handled from its own landing: whatever happens in the pauses,
+// the bed, the thrower and the dart's number are the ones it landed with.
+void MatchEngine::landDart(int x, int y, const Landing& landing, bool thrownHere)
+{
+    const unsigned serial = m_serial;
+    const int p = m_match.currentPlayer;
+    const int n = m_match.bytDart + 1;
+    m_match.strBed = landing.bed;
+    recordDart(n, x, y, landing.bounceOut);
     m_host.refresh();
 
-    if (netBed.empty() && m_st.networkGame) {
-        m_host.send("$ZEKO$TX" + std::to_string(x) + "Y" + std::to_string(y) + "S" + m_st.strBed +
-                    (m_st.blnBounceOut ? "T" : "F"));
+    if (thrownHere && m_match.networkGame) {
+        m_host.send("$ZEKO$TX" + std::to_string(x) + "Y" + std::to_string(y) + "S" + landing.bed +
+                    (landing.bounceOut ? "T" : "F"));
     }
 
     // A dart landing close to an earlier one of the turn hits it, and sits at an angle.
     bool clash = false;
     if (n >= 2)
-        clash = within99(x, y, m_st.intDartX[1], m_st.intDartY[1]);
+        clash = within99(x, y, m_match.intDartX[1], m_match.intDartY[1]);
     if (n == 3)
-        clash = clash || within99(x, y, m_st.intDartX[2], m_st.intDartY[2]);
+        clash = clash || within99(x, y, m_match.intDartX[2], m_match.intDartY[2]);
     char pose = 'a';
-    m_st.blnClean = !clash;
     if (clash)
         pose = static_cast<char>('a' + m_rng.pick(4));
 
-    m_host.animate(x, y, pose);
-    landingSound();
-    m_st.strDartPose[static_cast<std::size_t>(n)] = std::string(1, pose);
+    m_host.animate(x, y, pose, landing.bounceOut);
+    if (!stillOn(serial))
+        return;
+    m_referee.landingSound(landing.bounceOut, !clash);
+    m_match.strDartPose[static_cast<std::size_t>(n)] = std::string(1, pose);
 
-    if (m_st.blnBullUp) {
+    if (m_match.blnBullUp) {
         const double d = GetDistance(x, y);
-        (m_st.bytDart == 0 ? m_st.dblBullDist1 : m_st.dblBullDist2) = d;
-        m_st.blnBullDartDown = true;
+        (m_match.bytDart == 0 ? m_match.dblBullDist1 : m_match.dblBullDist2) = d;
+        m_match.blnBullDartDown = true;
         return;
     }
 
-    m_st.bytDartScore = bedValue(m_st.strBed);
+    const int dartScore = bedValue(landing.bed);
 
-    if (m_st.cricketBoardShown) {
-        CricketScore(p, m_st.strBed);
-        if (m_st.blnStopped)
-            return; // the game is won
+    if (m_match.cricket) {
+        if (CricketScore(m_match, p, landing.bed))
+            m_host.refresh();
+        if (const std::string text = CheckForWinner(m_match); !text.empty()) {
+            cricketWon(serial, p, text);
+            return;
+        }
     } else {
         // Statistics, counted before the bust test and kept when the turn busts.
-        m_st.stat(p, kStatDarts) += 1;
-        m_st.stat(p, kStatPoints) += m_st.bytDartScore;
-        const int left = m_st.player(p).score - m_st.bytTurnScore;
+        m_match.stat(p, kStatDarts) += 1;
+        m_match.stat(p, kStatPoints) += dartScore;
+        const int left = m_match.player(p).score - m_match.bytTurnScore;
         if (left == 50 || (left % 2 == 0 && left >= 2 && left <= 40))
-            m_st.stat(p, kStatDartsAtDouble) += 1;
+            m_match.stat(p, kStatDartsAtDouble) += 1;
     }
 
-    m_st.bytDart = n;
-    m_st.bytTurnScore += m_st.bytDartScore;
-    m_st.player(p).legDarts += 1;
+    m_match.bytDart = n;
+    m_match.bytTurnScore += dartScore;
+    m_match.player(p).legDarts += 1;
     if (n == 3)
-        countHighTurn(p, m_st.bytTurnScore);
+        countHighTurn(p, m_match.bytTurnScore);
 
-    if (m_st.cricketBoardShown) {
+    if (m_match.cricket) {
         std::string text = "Dart " + std::to_string(n) + " hits ";
-        if (m_st.bytDartScore == 50)
+        if (dartScore == 50)
             text += "the double bullseye!";
-        else if (m_st.bytDartScore == 25)
+        else if (dartScore == 25)
             text += "the single bullseye!";
         else
-            text += m_st.strBed;
+            text += landing.bed;
         comment(text);
         m_host.refresh();
         if (n == 3) {
-            m_st.bytTurnScore = 0;
-            m_st.bytDart = 0;
+            m_match.bytTurnScore = 0;
+            m_match.bytDart = 0;
             ChangePlayer(true);
         }
         return;
     }
 
-    const int R = m_st.player(p).score;
-    const int T = m_st.bytTurnScore;
-    const std::string& name = m_st.player(p).name;
+    const int R = m_match.player(p).score;
+    const int T = m_match.bytTurnScore;
+    const std::string name = m_match.player(p).name;
 
     if (T > R || T == R - 1) {
         bust("No score! " + name + " has bust!");
         return;
     }
     if (T == R) {
-        if (!isFinishingBed(m_st.strBed)) {
+        if (!isFinishingBed(landing.bed)) {
             bust(name + " has bust! You must finish on a double!");
             return;
         }
         {
-            FlagGuard ending(m_turnEnding);
-            if (LegWinner(p)) {
+            MatchFlag ending(*this, m_turnEnding);
+            const bool won = LegWinner(p);
+            if (!stillOn(serial))
+                return;
+            if (won) {
                 matchOverBoard();
+                finishMatch(serial, {p, name, "The winner is " + name});
                 return;
             }
-            m_st.bytDart = 0;
-            m_st.bytTurnScore = 0;
-            m_host.pause(1.5);
+            m_match.bytDart = 0;
+            m_match.bytTurnScore = 0;
+            if (!pauseFor(serial, 1.5))
+                return;
         }
         ChangePlayer(false);
         return;
     }
 
     std::string text = "Dart " + std::to_string(n) + " hits ";
-    if (m_st.bytDartScore == 50)
+    if (dartScore == 50)
         text += "the bullseye!";
-    else if (m_st.bytDartScore == 25)
+    else if (dartScore == 25)
         text += "the outer bullseye!";
     else
-        text += std::to_string(m_st.bytDartScore);
+        text += std::to_string(dartScore);
 
     if (n == 3) {
-        if (m_st.bytDartScore != 50 && m_st.bytDartScore != 25)
+        if (dartScore != 50 && dartScore != 25)
             text += ".";
         text += " " + name + " scores " + std::to_string(T) + ".";
         comment(text);
-        SayScore(T);
-        m_host.pause(2);
-        m_st.player(p).score = R - T;
-        m_st.bytTurnScore = 0;
-        m_st.bytDart = 0;
+        m_referee.SayScore(T);
+        if (!stillOn(serial) || !pauseFor(serial, 2))
+            return;
+        m_match.player(p).score = R - T;
+        m_match.bytTurnScore = 0;
+        m_match.bytDart = 0;
         m_host.refresh();
         ChangePlayer(false);
         return;
@@ -250,23 +328,25 @@ void MatchEngine::ThrowDart(int x, int y, std::string_view netBed, std::string_v
 void MatchEngine::countHighTurn(int p, int turn)
 {
     if (turn >= 100 && turn <= 139)
-        m_st.stat(p, kStat100) += 1;
+        m_match.stat(p, kStat100) += 1;
     else if (turn >= 140 && turn <= 179)
-        m_st.stat(p, kStat140) += 1;
+        m_match.stat(p, kStat140) += 1;
     else if (turn == 180)
-        m_st.stat(p, kStat180) += 1;
+        m_match.stat(p, kStat180) += 1;
 }
 
 void MatchEngine::bust(std::string_view message)
 {
+    const unsigned serial = m_serial;
     {
         // No dart may be thrown while the bust is announced.
-        FlagGuard ending(m_turnEnding);
+        MatchFlag ending(*this, m_turnEnding);
         comment(message);
-        SayScore(0);
-        m_st.bytDart = 0;
-        m_st.bytTurnScore = 0;
-        m_host.pause(1.5);
+        m_referee.SayScore(0);
+        m_match.bytDart = 0;
+        m_match.bytTurnScore = 0;
+        if (!stillOn(serial) || !pauseFor(serial, 1.5))
+            return;
     }
     ChangePlayer(false);
 }
@@ -275,58 +355,56 @@ void MatchEngine::bust(std::string_view message)
 
 bool MatchEngine::LegWinner(int p)
 {
-    auto& me = m_st.player(p);
+    const unsigned serial = m_serial;
+    auto& me = m_match.player(p);
     me.legs += 1;
-    m_st.stat(p, kStatDoublesHit) += 1;
+    m_match.stat(p, kStatDoublesHit) += 1;
 
-    if (m_st.intStartScore == 501 && me.legDarts >= 9 && me.legDarts <= 12) {
+    if (m_match.intStartScore == 501 && me.legDarts >= 9 && me.legDarts <= 12) {
         comment(std::to_string(me.legDarts) + " - DART FINISH !!!");
-        m_host.pause(1.5);
+        if (!pauseFor(serial, 1.5))
+            return false;
     }
     for (int q : {1, 2}) {
-        m_st.player(q).legDarts = 0;
-        m_st.player(q).score = m_st.intStartScore;
+        m_match.player(q).legDarts = 0;
+        m_match.player(q).score = m_match.intStartScore;
     }
     m_host.refresh();
 
+    // Every call and pause below may see the match abandoned.
+    auto call = [&](const char* word, double after) {
+        m_host.processEvents();
+        if (!stillOn(serial))
+            return false;
+        m_referee.Say(word);
+        return stillOn(serial) && pauseFor(serial, after);
+    };
+
     const std::string name = me.name;
-    if (me.legs == m_st.bytLegsToWin) {
+    if (me.legs == m_match.bytLegsToWin) {
         me.sets += 1;
-        m_st.player(1).legs = 0;
-        m_st.player(2).legs = 0;
+        m_match.player(1).legs = 0;
+        m_match.player(2).legs = 0;
         m_host.refresh();
-        if (me.sets == m_st.bytSetstoWin) {
+        if (me.sets == m_match.bytSetstoWin) {
             comment("Game, shot and the match, " + name);
-            m_st.networkGame = false;
-            m_st.blnStopped = true;
-            m_host.processEvents();
-            Say("Match");
-            m_host.pause(3);
-            DoStats();
-            m_st.scoreboardVisible = false;
+            m_match.networkGame = false;
+            m_match.blnStopped = true;
+            if (!call("Match", 3) || !showStats())
+                return false;
+            m_view.scoreboardVisible = false;
             m_host.refresh();
-            if (m_st.bytGameType == 2) {
-                m_st.strWinner = name;
-                m_host.careerMatchOver(name);
-            } else {
-                m_host.showInfo("The winner is " + name);
-                setupFirstPage(m_st);
-                m_st.setupVisible = true;
-                m_host.showSetupMenu();
-            }
             return true;
         }
         comment("Game, shot and the set, " + name);
-        m_host.processEvents();
-        Say("Set");
-        m_host.pause(1);
+        if (!call("Set", 1))
+            return false;
         chooseNextStarter(p, true);
         return false;
     }
     comment("Game, shot and the leg, " + name);
-    m_host.processEvents();
-    Say("Leg");
-    m_host.pause(1);
+    if (!call("Leg", 1))
+        return false;
     chooseNextStarter(p, false);
     return false;
 }
@@ -337,35 +415,35 @@ bool MatchEngine::LegWinner(int p)
 // that follows, so the one who must not start is made current here.
 void MatchEngine::chooseNextStarter(int winner, bool setWon)
 {
-    const int F = m_st.intBullWinner;
+    const int F = m_match.intBullWinner;
     const int O = otherPlayer(F);
     const int loser = otherPlayer(winner);
-    const int S = m_st.player(1).sets + m_st.player(2).sets;
+    const int S = m_match.player(1).sets + m_match.player(2).sets;
     int starter;
     if (setWon) {
         starter = (S >= 1 && S <= 4) ? (S % 2 == 0 ? F : O) : loser;
     } else {
-        const int L = m_st.player(1).legs + m_st.player(2).legs;
+        const int L = m_match.player(1).legs + m_match.player(2).legs;
         starter = (S <= 4 && L >= 1 && L <= 4) ? ((S + L) % 2 == 0 ? F : O) : loser;
     }
-    m_st.currentPlayer = otherPlayer(starter);
+    m_match.currentPlayer = otherPlayer(starter);
 }
 
 // ---------------------------------------------------------------- change of thrower
 
 void MatchEngine::stopAiming()
 {
-    m_st.aim.clear();
-    m_st.aimTimerOn = false;
+    m_view.aim.clear();
+    m_view.aimTimerOn = false;
     m_host.setAimTimer(false);
 }
 
 void MatchEngine::playerOnThrowComment(int p)
 {
-    const auto& pl = m_st.player(p);
+    const auto& pl = m_match.player(p);
     if (!pl.realBoard)
         comment(pl.name + " to the oche.");
-    else if (m_st.cricketBoardShown)
+    else if (m_match.cricket)
         comment(pl.name + " click score.");
     else
         comment(pl.name + " click or type score.");
@@ -373,345 +451,307 @@ void MatchEngine::playerOnThrowComment(int p)
 
 void MatchEngine::ChangePlayer(bool del)
 {
-    m_st.bytDart = 0;
-    m_st.strDartPose = {"a", "a", "a", "a"};
+    const unsigned serial = m_serial;
+    m_match.bytDart = 0;
+    m_match.strDartPose = {"a", "a", "a", "a"};
     stopAiming();
-    m_st.currentPlayer = otherPlayer(m_st.currentPlayer);
-    const int p = m_st.currentPlayer;
+    m_match.currentPlayer = otherPlayer(m_match.currentPlayer);
+    const int p = m_match.currentPlayer;
     if (del) {
-        FlagGuard ending(m_turnEnding);
-        m_host.pause(2);
+        MatchFlag ending(*this, m_turnEnding);
+        if (!pauseFor(serial, 2))
+            return;
     }
     m_host.clearBoard();
-    m_st.yellowPlayer = p;
+    m_view.yellowPlayer = p;
     playerOnThrowComment(p);
     for (std::size_t i = 0; i < 6; ++i)
-        m_st.dartInHand[i] = (p == 1) == (i < 3);
+        m_view.dartInHand[i] = (p == 1) == (i < 3);
     m_host.refresh();
 
-    if (m_st.numberOfPlayers == 1 && p == 2) {
+    if (m_match.seatOf(p) == Seat::Computer) {
         for (int dart = 0; dart < 3; ++dart) {
-            if (m_st.yellowPlayer != 2)
+            if (!stillOn(serial) || m_view.yellowPlayer != p)
                 break; // the turn ended inside the last dart
-            ComputerThrow(m_st.player(2).score - m_st.bytTurnScore);
+            computerDart(m_match.player(p).score - m_match.bytTurnScore);
         }
+        return;
     }
+    takeWaitingDarts(); // the other machine's player may have thrown already
 }
 
 // ---------------------------------------------------------------- start of a match
 
-void MatchEngine::StartGame()
+void MatchEngine::StartGame(MatchOverHandler onOver)
 {
-    ++m_matchSerial;
-    m_st.blnStopped = false;
-    m_host.showInfo(m_st.player(1).name + " v " + m_st.player(2).name);
+    startMatch(false, std::move(onOver));
+}
 
-    resetScoreboard(m_st.intStartScore);
+void MatchEngine::StartCricket(MatchOverHandler onOver)
+{
+    startMatch(true, std::move(onOver));
+}
 
-    Say("Bullseye");
-    const int w = ThrowForStart();
-    if (w == 0)
+void MatchEngine::startMatch(bool cricket, MatchOverHandler onOver)
+{
+    nextSerial();
+    const unsigned serial = m_serial;
+    m_onOver = std::move(onOver);
+    m_match.cricket = cricket;
+    m_match.seat = seatsFor(m_match.numberOfPlayers, m_match.networkGame, m_match.isChallenger);
+    const std::string pairing = m_match.player(1).name + " v " + m_match.player(2).name;
+    if (cricket) {
+        m_view.cricketBoardShown = true;
+        m_host.refresh();
+        m_host.showInfo(pairing);
+        if (!stillOn(serial))
+            return;
+        clearMarks();
+        m_match.blnStopped = false;
+        resetScoreboard(0);
+    } else {
+        m_match.blnStopped = false;
+        m_host.showInfo(pairing);
+        if (!stillOn(serial))
+            return;
+        resetScoreboard(m_match.intStartScore);
+    }
+
+    m_referee.Say("Bullseye");
+    if (!stillOn(serial))
         return;
-
+    const int w = ThrowForStart();
+    if (w == 0 || !stillOn(serial))
+        return;
     handOverAfterBullUp(w);
 }
 
 void MatchEngine::resetScoreboard(int startScore)
 {
-    m_st.currentPlayer = 1;
+    m_match.currentPlayer = 1;
     for (int q : {1, 2}) {
-        auto& pl = m_st.player(q);
+        auto& pl = m_match.player(q);
         pl.score = startScore;
         pl.legs = 0;
         pl.sets = 0;
         pl.legDarts = 0; // a match abandoned mid-leg leaves nothing behind
     }
-    m_st.scoreboardVisible = true;
+    m_view.scoreboardVisible = true;
     m_host.refresh();
 }
 
 void MatchEngine::matchOverBoard()
 {
     m_host.clearBoard();
-    m_st.dartInHand = {true, true, true, false, false, false};
+    m_view.dartInHand = {true, true, true, false, false, false};
     stopAiming();
     m_host.refresh();
 }
 
 void MatchEngine::handOverAfterBullUp(int w)
 {
+    const unsigned serial = m_serial;
     {
         // Nobody throws until the throw has been handed over.
-        FlagGuard starting(m_turnEnding);
-        m_st.resetMatchStats();
-        m_st.yellowPlayer = w;
-        m_st.bytTurnScore = 0;
-        m_st.bytDart = 0;
+        MatchFlag starting(*this, m_turnEnding);
+        m_match.resetMatchStats();
+        m_view.yellowPlayer = w;
+        m_match.bytTurnScore = 0;
+        m_match.bytDart = 0;
         playerOnThrowComment(w);
         m_host.refresh();
-        Say("Game");
+        m_referee.Say("Game");
+        if (!stillOn(serial))
+            return;
         m_host.processEvents();
+        if (!stillOn(serial))
+            return;
     }
-    m_st.currentPlayer = otherPlayer(w);
+    m_match.currentPlayer = otherPlayer(w);
     ChangePlayer(false);
+}
+
+int MatchEngine::ThrowForStart()
+{
+    const unsigned serial = m_serial;
+    m_view.dartInHand = {};
+    m_view.yellowPlayer = 0;
+    m_match.blnBullUp = true;
+    m_match.bytDart = 0;
+    m_match.blnBullDartDown = false;
+    m_match.currentPlayer = 1;
+    m_host.clearBoard();
+    m_host.refresh();
+    comment(m_match.player(1).name + " throw for bullseye.");
+
+    // A new game, quitting, or the board going away abandons the bull-up.
+    auto abandoned = [&] {
+        return !stillOn(serial) || m_flags.quitting || m_flags.unloading || m_match.blnStopped ||
+               !m_host.boardVisible();
+    };
+    auto awaitDart = [&] {
+        takeWaitingDarts();
+        while (!m_match.blnBullDartDown) {
+            m_host.waitForEvents();
+            if (abandoned())
+                return false;
+            takeWaitingDarts();
+        }
+        return !abandoned();
+    };
+
+    m_open = true; // from here on the match takes darts
+    if (!awaitDart())
+        return 0;
+    m_match.bytDart = 1;
+    if (!pauseFor(serial, 1.5))
+        return 0;
+    m_match.blnBullDartDown = false;
+    m_match.currentPlayer = 2;
+    m_host.refresh();
+    comment(m_match.player(2).name + " throw for bullseye.");
+    m_host.pause(1.5);
+    if (abandoned())
+        return 0;
+
+    if (m_match.seatOf(2) == Seat::Computer)
+        Throw("S50");
+    else if (!awaitDart())
+        return 0;
+    if (abandoned())
+        return 0;
+
+    if (!pauseFor(serial, 1.5))
+        return 0;
+    const int winner = m_match.dblBullDist1 > m_match.dblBullDist2 ? 2 : 1;
+    m_match.intBullWinner = winner;
+    m_match.blnBullUp = false;
+    return winner;
 }
 
 // ---------------------------------------------------------------- Cricket
 
 void MatchEngine::clearMarks()
 {
-    for (auto& player : m_st.cricketMarks)
+    for (auto& player : m_match.cricketMarks)
         player.fill("");
 }
 
-void MatchEngine::StartCricket()
+void MatchEngine::cricketWon(unsigned serial, int p, const std::string& text)
 {
-    ++m_matchSerial;
-    m_st.cricketBoardShown = true;
-    m_host.refresh();
-    m_host.showInfo(m_st.player(1).name + " v " + m_st.player(2).name);
-    clearMarks();
-    m_st.blnStopped = false;
-    resetScoreboard(0);
-    Say("Bullseye");
-    const int w = ThrowForStart();
-    if (w == 0)
-        return;
-    handOverAfterBullUp(w);
-}
-
-void MatchEngine::CricketScore(int p, std::string_view bed)
-{
-    const int q = otherPlayer(p);
-    const std::string code = bed == "S50" ? std::string("D25") : std::string(bed);
-    // The number the dart hit: the bull is 25 whichever ring.
-    const int number = code.size() == 3 ? bedValue("S" + code.substr(1)) : 0;
-    const int i = cricketIndex(number);
-    if (i >= 0) {
-        auto& mark = m_st.cricketMarks[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)];
-        const std::string add = AddCodes(mark, code);
-        if (!add.empty()) {
-            mark = add.substr(0, 1);
-            if (m_st.cricketMarks[static_cast<std::size_t>(q)][static_cast<std::size_t>(i)] != "O")
-                m_st.player(p).score += (add[1] - '0') * number;
-        }
-        m_host.refresh();
-    }
-    CheckForWinner();
-}
-
-void MatchEngine::CheckForWinner()
-{
-    const int p = m_st.currentPlayer;
-    m_st.blnStopped = false;
-    const std::string text = cricketWinText(m_st, p);
-    if (text.empty())
-        return;
-    m_st.blnStopped = true;
+    m_match.blnStopped = true;
     comment("That's the winner!");
-    m_host.pause(3);
+    if (!pauseFor(serial, 3))
+        return;
     m_host.clearBoard();
-    m_st.scoreboardVisible = false;
+    m_view.scoreboardVisible = false;
     stopAiming();
     m_host.refresh();
-    m_host.showInfo(text);
-    setupFirstPage(m_st);
-    m_st.setupVisible = true;
-    m_host.showSetupMenu();
-}
-
-int MatchEngine::ThrowForStart()
-{
-    m_st.dartInHand = {};
-    m_st.yellowPlayer = 0;
-    m_st.blnBullUp = true;
-    m_st.bytDart = 0;
-    m_st.blnBullDartDown = false;
-    m_st.currentPlayer = 1;
-    m_host.clearBoard();
-    m_host.refresh();
-    comment(m_st.player(1).name + " throw for bullseye.");
-
-    // A new game, quitting, or the board going away abandons the bull-up.
-    auto abandoned = [this] { return m_st.quitting || m_st.unloading || m_st.blnStopped || !m_host.boardVisible(); };
-    auto awaitDart = [&] {
-        while (!m_st.blnBullDartDown) {
-            m_host.waitForEvents();
-            if (abandoned())
-                return false;
-        }
-        return true;
-    };
-
-    if (!awaitDart())
-        return 0;
-    m_st.bytDart = 1;
-    m_host.pause(1.5);
-    m_st.blnBullDartDown = false;
-    m_st.currentPlayer = 2;
-    m_host.refresh();
-    comment(m_st.player(2).name + " throw for bullseye.");
-    m_host.pause(1.5);
-    if (abandoned())
-        return 0;
-
-    if (m_st.numberOfPlayers == 1)
-        Throw("S50");
-    else if (!awaitDart())
-        return 0;
-
-    m_host.pause(1.5);
-    const int winner = m_st.dblBullDist1 > m_st.dblBullDist2 ? 2 : 1;
-    m_st.intBullWinner = winner;
-    m_st.blnBullUp = false;
-    return winner;
+    finishMatch(serial, {p, m_match.player(p).name, text});
 }
 
 // ---------------------------------------------------------------- the computer
 
-int MatchEngine::Nervous(std::string_view score) const
-{
-    Pressure p;
-    p.player1Remaining = m_st.player(1).score;
-    p.legs1 = m_st.player(1).legs;
-    p.legs2 = m_st.player(2).legs;
-    p.sets1 = m_st.player(1).sets;
-    p.sets2 = m_st.player(2).sets;
-    p.setsToWin = m_st.bytSetstoWin;
-    return vantorelle::Nervous(score, p);
-}
-
 void MatchEngine::Throw(std::string_view score, std::string_view alt)
 {
-    std::string target(score);
-    if (!alt.empty() && m_rng.pick(2, 1) != 1)
-        target = std::string(alt);
-
-    Point aim{0, 0}; // an unknown bed leaves the aim off the board
-    if (auto p = GetCoords(target))
-        aim = *p;
-
-    const int rank = GetRank(m_st.roster.lines, m_st.player(2).name);
-    int S;
-    if (!m_st.cricketBoardShown) {
-        int A = threeDartAverage(m_st.stat(2, kStatPoints), m_st.stat(2, kStatDarts));
-        const int level = computerLevel(rank, m_st.difficulty);
-        const int q = computerQ(rank);
-        if (m_st.player(1).realBoard) {
-            if (A == 0)
-                A = m_st.playerAverage;
-            const int K = realBoardK(level, A, m_st.playerAverage);
-            S = static_cast<int>(m_rng.uniform() * (rank + K) + q);
-        } else {
-            const int K = averageK(level, A);
-            S = static_cast<int>(m_rng.uniform() * K + q);
-        }
-        S += Nervous(target);
-    } else if (m_st.player(1).realBoard) {
-        S = static_cast<int>(m_rng.uniform() * (rank - m_st.playerAverage + 320) + 1);
-    } else {
-        S = static_cast<int>(m_rng.uniform() * (rank + 220) + 1);
-    }
-
-    const int x = m_rng.pick(2, 1) == 1 ? aim.x - S : aim.x + S;
-    const int y = m_rng.pick(2, 1) == 1 ? aim.y - S : aim.y + S;
-    ThrowDart(x, y);
-}
-
-int MatchEngine::OpponentScore() const
-{
-    return m_st.player(otherPlayer(m_st.currentPlayer)).score;
-}
-
-void MatchEngine::ComputerThrow(int remaining)
-{
-    if (m_st.blnStopped)
-        return;
-    const unsigned serial = m_matchSerial;
-    m_host.pause(1.5 + 2 * m_rng.uniform());
-    if (m_st.blnStopped || serial != m_matchSerial)
-        return; // a new game was chosen while the computer was thinking
-    if (m_st.cricketBoardShown) {
-        const std::string target = ThrowCricketComp(m_st, m_rng);
-        if (!target.empty())
-            Throw(target);
-        return;
-    }
-    const char pose2 = m_st.strDartPose[2].empty() ? 'a' : m_st.strDartPose[2][0];
-    const Target t = x01Target(remaining, m_st.bytDart, OpponentScore(), m_st.bytTurnScore, pose2, m_rng);
-    Throw(t.bed, t.alt);
+    const Point at = m_computer.Throw(score, alt);
+    ThrowDart(at.x, at.y);
 }
 
 void MatchEngine::Hit(std::string_view score, std::string_view alt)
 {
-    std::string code(score);
-    if (!alt.empty() && m_rng.pick(2, 1) != 1)
-        code = std::string(alt);
-    std::ifstream in(m_st.appFolder + "/compaim.dat");
-    if (!in)
+    if (auto at = m_computer.Hit(score, alt))
+        ThrowDart(at->x, at->y);
+}
+
+void MatchEngine::computerDart(int remaining)
+{
+    if (m_match.blnStopped)
         return;
-    if (auto p = findAimRecord(in, code))
-        ThrowDart(p->x, p->y);
+    const unsigned serial = m_serial;
+    if (!pauseFor(serial, 1.5 + 2 * m_rng.uniform()) || m_match.blnStopped)
+        return; // a new game was chosen while the computer was thinking
+    if (auto at = m_computer.ComputerThrow(remaining))
+        ThrowDart(at->x, at->y);
 }
 
 // ---------------------------------------------------------------- statistics
 
+bool MatchEngine::showStats()
+{
+    const unsigned serial = m_serial;
+    const std::string remembered = m_view.comments;
+    if (auto first = averagesMessage(m_match))
+        comment(*first);
+    if (!pauseFor(serial, 3))
+        return false;
+    comment(highTurnsMessage(m_match));
+    if (!pauseFor(serial, 3))
+        return false;
+    comment(remembered);
+    return true;
+}
+
 void MatchEngine::DoStats()
 {
-    const std::string remembered = m_st.comments;
-    if (auto first = averagesMessage(m_st))
-        comment(*first);
-    m_host.pause(3);
-    comment(highTurnsMessage(m_st));
-    m_host.pause(3);
-    comment(remembered);
+    showStats();
 }
 
 void MatchEngine::DoHint()
 {
-    const std::string remembered = m_st.comments;
-    const int remaining = m_st.player(m_st.currentPlayer).score - m_st.bytTurnScore;
-    comment(hintText(remaining, Suggestion(remaining, 3 - m_st.bytDart, OpponentScore(), m_rng)));
-    m_host.pause(2);
-    comment(remembered);
+    const unsigned serial = m_serial;
+    const std::string remembered = m_view.comments;
+    const int remaining = m_match.player(m_match.currentPlayer).score - m_match.bytTurnScore;
+    comment(hintText(remaining, Suggestion(remaining, 3 - m_match.bytDart, m_computer.OpponentScore(), m_rng)));
+    if (pauseFor(serial, 2))
+        comment(remembered);
 }
 
 // ---------------------------------------------------------------- typed scores
 
 bool MatchEngine::canEnterScore() const
 {
-    const int p = m_st.currentPlayer;
-    if (m_st.blnStopped || m_st.blnBullUp || m_st.cricketBoardShown || m_turnEnding || m_clickBusy)
+    const int p = m_match.currentPlayer;
+    if (m_match.blnStopped || m_match.blnBullUp || m_match.cricket || m_turnEnding || m_clickBusy)
         return false;
-    if (m_st.numberOfPlayers == 1 && p == 2)
+    if (m_match.seatOf(p) != Seat::Human)
         return false;
-    if (m_st.networkGame && ((m_st.isChallenger && p == 2) || (!m_st.isChallenger && p == 1)))
-        return false;
-    return m_st.player(p).realBoard && m_st.bytDart == 0 && m_st.yellowPlayer == p;
+    return m_match.player(p).realBoard && m_match.bytDart == 0 && m_view.yellowPlayer == p;
 }
 
 void MatchEngine::bookEnteredTurn(int darts, int score, int dartsAtDouble)
 {
-    const int p = m_st.currentPlayer;
-    const int rem = m_st.player(p).score;
+    const unsigned serial = m_serial;
+    const int p = m_match.currentPlayer;
+    const int rem = m_match.player(p).score;
     const bool checkout = score == rem;
     if (!checkout) {
-        FlagGuard ending(m_turnEnding);
-        SayScore(score);
-        m_host.pause(1.6);
+        MatchFlag ending(*this, m_turnEnding);
+        m_referee.SayScore(score);
+        if (!stillOn(serial) || !pauseFor(serial, 1.6))
+            return;
     }
-    m_st.stat(p, kStatDartsAtDouble) += dartsAtDouble;
-    m_st.stat(p, kStatDarts) += darts;
-    m_st.stat(p, kStatPoints) += score;
+    m_match.stat(p, kStatDartsAtDouble) += dartsAtDouble;
+    m_match.stat(p, kStatDarts) += darts;
+    m_match.stat(p, kStatPoints) += score;
     countHighTurn(p, score);
-    m_st.player(p).legDarts += darts;
+    m_match.player(p).legDarts += darts;
     if (checkout) {
-        if (LegWinner(p)) {
+        const std::string name = m_match.player(p).name;
+        bool won;
+        {
+            MatchFlag ending(*this, m_turnEnding);
+            won = LegWinner(p);
+        }
+        if (!stillOn(serial))
+            return;
+        if (won) {
             matchOverBoard();
+            finishMatch(serial, {p, name, "The winner is " + name});
             return; // the match is over: nobody is called to the oche
         }
     } else {
-        m_st.player(p).score = rem - score;
+        m_match.player(p).score = rem - score;
         m_host.refresh();
     }
     ChangePlayer(false);
@@ -723,65 +763,68 @@ void MatchEngine::boardMouseDown(int button, int x, int y)
 {
     if (m_clickBusy)
         return;
-    FlagGuard busy(m_clickBusy);
+    MatchFlag busy(*this, m_clickBusy);
 
-    const int p = m_st.currentPlayer;
-    if (m_st.blnStopped || m_turnEnding)
+    const int p = m_match.currentPlayer;
+    if (m_match.blnStopped || m_turnEnding)
         return;
-    if (m_st.networkGame && ((m_st.isChallenger && p == 2) || (!m_st.isChallenger && p == 1)))
+    if (m_match.seatOf(p) != Seat::Human)
+        return; // the computer or the other machine throws for this player
+    if (m_match.bytDart == 3)
         return;
-    if (p == 2 && m_st.numberOfPlayers == 1)
-        return;
-    if (m_st.bytDart == 3)
-        return;
-    if (m_st.blnBullUp && ((p == 1 && m_st.bytDart == 1) || (p == 2 && m_st.bytDart == 2) || m_st.blnBullDartDown))
+    if (m_match.blnBullUp &&
+        ((p == 1 && m_match.bytDart == 1) || (p == 2 && m_match.bytDart == 2) || m_match.blnBullDartDown))
         return; // one bull-up dart each
 
-    if (m_st.player(p).realBoard) {
+    if (m_match.player(p).realBoard) {
         // The click names the bed hit on the real board; it never bounces out.
+        const unsigned serial = m_serial;
+        const int dartBefore = m_match.bytDart;
         const std::string bed = bedAt(x, y);
-        if (m_host.confirm(bed + " - CONFIRM DART?"))
+        const bool yes = m_host.confirm(bed + " - CONFIRM DART?");
+        // The question waited: the dart still belongs to the same turn, or to nothing.
+        if (yes && stillOn(serial) && m_match.currentPlayer == p && m_match.bytDart == dartBefore && !m_turnEnding)
             ThrowDart(x, y);
         return;
     }
 
-    if (!m_st.aimTimerOn) {
+    if (!m_view.aimTimerOn) {
         if (button != 1)
             return;
-        m_st.intAimX = x;
-        m_st.intAimY = y;
-        m_st.aim.start(x, y);
-        m_st.aimTimerOn = true;
+        m_view.intAimX = x;
+        m_view.intAimY = y;
+        m_view.aim.start(x, y);
+        m_view.aimTimerOn = true;
         m_host.setAimTimer(true);
         m_host.refresh();
         return;
     }
-    if (button == 2 && m_st.aim.freeX) {
-        m_st.aim.freeX = false;
+    if (button == 2 && m_view.aim.freeX) {
+        m_view.aim.freeX = false;
         return;
     }
-    if (button == 1 && !m_st.aim.freeX && m_st.aim.freeY)
+    if (button == 1 && !m_view.aim.freeX && m_view.aim.freeY)
         throwHumanDart();
 }
 
 void MatchEngine::throwHumanDart()
 {
-    m_st.aim.freeY = false;
-    m_st.aimTimerOn = false;
+    m_view.aim.freeY = false;
+    m_view.aimTimerOn = false;
     m_host.setAimTimer(false);
-    const Point at = humanLanding(m_st.intAimX, m_st.intAimY, m_st.aim.width, m_st.aim.height, m_rng);
-    m_st.intAimX = at.x;
-    m_st.intAimY = at.y;
-    m_st.aim.visible = false;
+    const Point at = humanLanding(m_view.intAimX, m_view.intAimY, m_view.aim.width, m_view.aim.height, m_rng);
+    m_view.intAimX = at.x;
+    m_view.intAimY = at.y;
+    m_view.aim.visible = false;
     m_host.refresh();
     ThrowDart(at.x, at.y);
 }
 
 void MatchEngine::aimTick()
 {
-    if (m_st.aimSpeedOverride != 0)
-        m_st.aimSpeed = m_st.aimSpeedOverride;
-    m_st.aim.tick(m_st.aimSpeed);
+    if (m_settings.aimSpeedOverride != 0)
+        m_match.aimSpeed = m_settings.aimSpeedOverride;
+    m_view.aim.tick(m_match.aimSpeed);
 }
 
 } // namespace vantorelle

@@ -1,20 +1,47 @@
 #pragma once
+#include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 
-#include "rules/match/gamestate.h"
+#include "rules/app/gamestate.h"
 #include "rules/match/matchhost.h"
+#include "rules/match/referee.h"
 #include "rules/match/rng.h"
+#include "rules/opponent/computerplayer.h"
 
 namespace vantorelle {
 
-// The rules of a match as the main window runs them: every dart, the x01
-// turn, legs, sets and the match, the bull-up, the throw model, the referee's
-// calls and the statistics. Everything it shows or waits for goes through the
-// host, so a whole match runs in a test with a recording host.
+using MatchOverHandler = std::function<void(const MatchResult&)>;
+
+// A dart thrown at the other machine, as it was received.
+struct ReceivedDart {
+    int player = 0;
+    int x = 0;
+    int y = 0;
+    std::string bed;
+    bool bounceOut = false;
+};
+
+// The flow of a match as the main window runs it: every dart, the x01 turn,
+// legs, sets and the match, the bull-up, the change of thrower, aiming and
+// typed turns. The referee calls through Referee, the computer decides where
+// its darts land through ComputerPlayer, Cricket scores through its rules.
+//
+// Every pause runs the event loop, so anything may happen inside one: a click,
+// New, a dart from the other machine. Three things keep that safe:
+// - a match has a serial; abandoning or ending it changes the serial, and
+//   every flow of the match looks at it after each pause and gives up;
+// - the end of a match is reported once, after the clean-up, to the handler
+//   given when it was started;
+// - darts from outside wait in an inbox until the match can take them, and
+//   are taken one at a time, never inside another dart.
 class MatchEngine {
 public:
-    MatchEngine(GameState& state, MatchHost& host, Rng& rng);
+    MatchEngine(MatchState& match, BoardView& view, const Settings& settings, const RunFlags& flags,
+                const RosterFile& roster, const CareerState& career, const std::string& appFolder, MatchHost& host,
+                Rng& rng);
+    MatchEngine(GameState& st, MatchHost& host, Rng& rng);
 
     // Every dart ends here. netBed is empty for a dart thrown on this machine,
     // otherwise the bed code received with it; netBounce is "T" when that dart
@@ -25,41 +52,45 @@ public:
     // Passes the throw, after a 2-second pause when del is set, and plays the
     // computer's turn when it is the computer's throw.
     void ChangePlayer(bool del);
-    // Resets the scoreboard, runs the bull-up and hands the throw to its winner.
-    void StartGame();
+    // Resets the scoreboard, runs the bull-up and hands the throw to its
+    // winner; onOver hears of the end of the match, once.
+    void StartGame(MatchOverHandler onOver = {});
+    // The same for Cricket, with its scoreboards.
+    void StartCricket(MatchOverHandler onOver = {});
     // The bull-up: 1 or 2, the starter; 0 when it was abandoned.
     int ThrowForStart();
 
-    // One computer dart at a bed, or at alt with even chance.
+    // Ends the match being played at once: nothing of it is shown, heard,
+    // booked or reported afterwards. New, Quit, Load and the opponent's quit
+    // all come here.
+    void abandon();
+    // A match is being played (from the bull-up to its last dart).
+    bool matchRunning() const { return !m_match.blnStopped; }
+
+    // A dart from the other machine: taken now when the match can take it,
+    // else kept until it can. Darts for a player the other machine does not
+    // throw for, or with no real bed, are dropped.
+    void receiveDart(ReceivedDart dart);
+    // Whether a dart for this player could be taken right now.
+    bool canTakeDart(int player) const;
+    std::size_t dartsWaiting() const { return m_inbox.size(); }
+
+    // A computer dart at a bed, or at alt with even chance.
     void Throw(std::string_view score, std::string_view alt = {});
-    // The extra error of a computer dart aimed at this bed.
-    int Nervous(std::string_view score) const;
-    // One computer dart of an x01 turn, its remaining score before the dart given.
-    void ComputerThrow(int remaining);
-    // The other player's remaining score at the start of the turn.
-    int OpponentScore() const;
     // A dart landing exactly on the point compaim.dat gives for a bed.
     void Hit(std::string_view score, std::string_view alt = {});
+    ComputerPlayer& computer() { return m_computer; }
+    Referee& referee() { return m_referee; }
 
     // The statistics of the match, two messages in the commentary line.
     void DoStats();
     // The checkout hint for the player on throw, for two seconds.
     void DoHint();
 
-    // Cricket: sets up the scoreboards, runs the bull-up and hands the throw over.
-    void StartCricket();
-    // Scores one Cricket dart for player p, then looks for a winner.
-    void CricketScore(int p, std::string_view bed);
-    void CheckForWinner();
-
     // A real-board player on throw may type his turn's score now.
     bool canEnterScore() const;
     // Books a turn typed in by a real-board player (already checked).
     void bookEnteredTurn(int darts, int score, int dartsAtDouble);
-
-    // Referee calls.
-    void Say(std::string_view word);
-    void SayScore(int score);
 
     // Mouse button pressed on the board (1 left, 2 right), in board units.
     void boardMouseDown(int button, int x, int y);
@@ -70,26 +101,55 @@ public:
     void comment(std::string_view text);
 
 private:
-    void recordDart(int n, int x, int y);
-    void landingSound();
+    class MatchFlag;
+    struct Landing {
+        std::string bed;
+        bool bounceOut = false;
+    };
+
+    // A new serial: the flows of the match before it give up at their next look.
+    void nextSerial();
+    bool stillOn(unsigned serial) const { return serial == m_serial; }
+    bool pauseFor(unsigned serial, double seconds);
+
+    void startMatch(bool cricket, MatchOverHandler onOver);
+    void landDart(int x, int y, const Landing& landing, bool thrownHere);
+    void takeWaitingDarts();
+    void recordDart(int n, int x, int y, bool bounceOut);
     void stopAiming();
     void bust(std::string_view message);
     // Turns of 100 to 139, 140 to 179 and 180 go into the statistics.
     void countHighTurn(int p, int turn);
     void chooseNextStarter(int winner, bool setWon);
     void playerOnThrowComment(int p);
+    void computerDart(int remaining);
     void throwHumanDart();
     void clearMarks();
     void resetScoreboard(int startScore);
     void matchOverBoard();
+    void cricketWon(unsigned serial, int p, const std::string& text);
+    void finishMatch(unsigned serial, MatchResult result);
     void handOverAfterBullUp(int w);
+    // The statistics messages; false when the match went away meanwhile.
+    bool showStats();
 
-    GameState& m_st;
+    MatchState& m_match;
+    BoardView& m_view;
+    const Settings& m_settings;
+    const RunFlags& m_flags;
     MatchHost& m_host;
     Rng& m_rng;
-    bool m_clickBusy = false;
-    bool m_turnEnding = false;  // a bust or a won leg is being announced
-    unsigned m_matchSerial = 0; // counts matches started, so a stale turn knows it is stale
+    Referee m_referee;
+    ComputerPlayer m_computer;
+
+    unsigned m_serial = 0;   // changes when a match starts, ends or is abandoned
+    bool m_clickBusy = false; // a board click is being handled
+    bool m_turnEnding = false; // a bust, a won leg or the start is being announced
+    bool m_taking = false;     // darts from the inbox are being taken
+    bool m_open = false;       // the bull-up has begun: the match takes darts
+    int m_dartDepth = 0;       // darts being handled, one inside another for the computer
+    std::deque<ReceivedDart> m_inbox;
+    MatchOverHandler m_onOver;
 };
 
 } // namespace vantorelle

@@ -26,8 +26,9 @@ public:
     virtual void refresh() = 0;
     // A game message to the other machine.
     virtual void send(std::string_view message) = 0;
-    // The flight of the dart now landing at (x, y) with this pose; it stays drawn.
-    virtual void animate(int x, int y, char pose) = 0;
+    // The flight of the dart now landing at (x, y) with this pose (the frames
+    // of Animate); it stays drawn unless it bounced out.
+    virtual void animate(int x, int y, char pose, bool bounceOut) = 0;
     // Clear the darts off the board.
     virtual void clearBoard() = 0;
     // Start or stop the aim timer.
@@ -36,10 +37,8 @@ public:
     virtual bool boardVisible() const = 0;
     // A Yes/No question; true for Yes.
     virtual bool confirm(std::string_view question) = 0;
-    // An exhibition match has ended: the setup panel is back on its first page.
+    // The setup panel is back on its first page.
     virtual void showSetupMenu() = 0;
-    // A career match has ended with this winner.
-    virtual void careerMatchOver(std::string_view winner) = 0;
 };
 
 } // namespace vantorelle

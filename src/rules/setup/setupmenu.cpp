@@ -12,47 +12,55 @@ constexpr const char* kKeep = nullptr;
 
 void SetupMenu::page(const char* heading, const char* o1, const char* o2, const char* o3, const char* o4)
 {
-    m_st.setupHeading = heading;
+    m_view.setupHeading = heading;
     const char* options[] = {o1, o2, o3, o4};
     for (std::size_t i = 0; i < 4; ++i)
         if (options[i])
-            m_st.setupOption[i + 1] = options[i];
+            m_view.setupOption[i + 1] = options[i];
 }
 
-void setupFirstPage(GameState& st)
+void setupFirstPage(BoardView& view)
 {
-    st.setupHeading = "SELECT GAME TYPE";
-    st.setupOption = {"", "", "EXHIBITION", "CAREER", ""};
+    view.setupHeading = "SELECT GAME TYPE";
+    view.setupOption = {"", "", "EXHIBITION", "CAREER", ""};
+}
+
+void ExhibitionOver(const MatchResult& result, BoardView& view, MatchHost& host)
+{
+    host.showInfo(result.announcement);
+    setupFirstPage(view);
+    view.setupVisible = true;
+    host.showSetupMenu();
 }
 
 void SetupMenu::firstPage()
 {
-    setupFirstPage(m_st);
+    setupFirstPage(m_view);
 }
 
 void SetupMenu::playersChosen()
 {
-    if (m_st.careerName.empty()) {
+    if (m_career.careerName.empty()) {
         firstPage();
         return;
     }
-    page("LEG LENGTH", "301", "501", "1001", m_st.cricketUnlocked ? "CRICKET" : kKeep);
+    page("LEG LENGTH", "301", "501", "1001", m_settings.cricketUnlocked ? "CRICKET" : kKeep);
 }
 
 SetupNext SetupMenu::chooseClass(int k)
 {
-    m_st.difficulty = k - 1;
-    m_st.aimSpeed = 96 + 8 * k;
-    m_st.bytClass = k;
-    if (m_st.bytGameType == 2)
+    m_match.difficulty = k - 1;
+    m_match.aimSpeed = 96 + 8 * k;
+    m_match.bytClass = k;
+    if (m_match.bytGameType == 2)
         return SetupNext::CareerEditor;
-    m_st.blnStopped = false;
-    m_st.setupVisible = false;
-    m_st.player(1).name = upperCase(m_st.careerName);
-    if (!m_st.networkGame && m_st.numberOfPlayers == 1)
-        m_st.player(2).name = upperCase(GetOpponent(m_st.roster.lines, k, false, m_rng));
+    m_match.blnStopped = false;
+    m_view.setupVisible = false;
+    m_match.player(1).name = upperCase(m_career.careerName);
+    if (!m_match.networkGame && m_match.numberOfPlayers == 1)
+        m_match.player(2).name = upperCase(GetOpponent(m_roster.lines, k, false, m_rng));
     else
-        m_st.player(2).name = upperCase(m_st.player2Name);
+        m_match.player(2).name = upperCase(m_match.player2Name);
     return SetupNext::StartX01;
 }
 
@@ -60,36 +68,36 @@ SetupNext SetupMenu::click(int option, std::string* message)
 {
     if (option < 1 || option > 4)
         return SetupNext::Nothing;
-    const std::string caption = m_st.setupOption[static_cast<std::size_t>(option)];
+    const std::string caption = m_view.setupOption[static_cast<std::size_t>(option)];
     auto say = [&](const char* text) {
         if (message)
             *message = text;
     };
 
     if (caption == "EXHIBITION") {
-        m_st.bytGameType = 1;
-        m_st.bytLegsToWin = 3;
+        m_match.bytGameType = 1;
+        m_match.bytLegsToWin = 3;
         page("SELECT NO. OF PLAYERS", "", "ONE PLAYER", "TWO PLAYER", kKeep);
     } else if (caption == "CAREER") {
-        m_st.numberOfPlayers = 1;
-        m_st.bytGameType = 2;
-        m_st.intStartScore = 501;
+        m_match.numberOfPlayers = 1;
+        m_match.bytGameType = 2;
+        m_match.intStartScore = 501;
         page("MATCH LENGTH", "SHORT", "MEDIUM", "LONG", kKeep);
     } else if (caption == "ONE PLAYER" || caption == "TWO PLAYER") {
-        m_st.numberOfPlayers = caption == "ONE PLAYER" ? 1 : 2;
+        m_match.numberOfPlayers = caption == "ONE PLAYER" ? 1 : 2;
         return SetupNext::GetPlayers;
     } else if (caption == "301" || caption == "501" || caption == "1001") {
-        m_st.intStartScore = std::stoi(caption);
+        m_match.intStartScore = std::stoi(caption);
         say(caption == "301" ? "$ZEKO$G301" : caption == "501" ? "$ZEKO$G501" : "$ZEKO$G1001");
         page("MATCH LENGTH", "FIRST TO ONE", "FIRST TO TWO", "FIRST TO THREE", "");
     } else if (caption == "FIRST TO ONE" || caption == "FIRST TO TWO" || caption == "FIRST TO THREE") {
         const int sets = caption == "FIRST TO ONE" ? 1 : caption == "FIRST TO TWO" ? 2 : 3;
-        m_st.bytSetstoWin = sets;
+        m_match.bytSetstoWin = sets;
         say(sets == 1 ? "$ZEKO$G1" : sets == 2 ? "$ZEKO$G2" : "$ZEKO$G3");
         page(sets == 1 ? "DIFFICULTY" : "OPPONENT CLASS", "BEGINNER", "AMATEUR", "SEMI-PRO", "PRO");
     } else if (caption == "SHORT" || caption == "MEDIUM" || caption == "LONG") {
-        m_st.tournamentNo = 1;
-        m_st.matchLength = caption == "SHORT" ? 1 : caption == "MEDIUM" ? 2 : 3;
+        m_career.tournamentNo = 1;
+        m_career.matchLength = caption == "SHORT" ? 1 : caption == "MEDIUM" ? 2 : 3;
         page("DIFFICULTY", "BEGINNER", "AMATEUR", "SEMI-PRO", "PRO");
     } else if (caption == "BEGINNER") {
         say("$ZEKO$GL");

@@ -3,7 +3,12 @@
 #include <string>
 #include <string_view>
 
-#include "rules/match/gamestate.h"
+#include "rules/app/settings.h"
+#include "rules/career/careerstate.h"
+#include "rules/career/roster.h"
+#include "rules/match/boardview.h"
+#include "rules/match/matchhost.h"
+#include "rules/match/matchstate.h"
 #include "rules/match/rng.h"
 
 namespace vantorelle {
@@ -18,17 +23,25 @@ enum class SetupNext {
 };
 
 // Puts the setup panel's captions on their first page.
-void setupFirstPage(GameState& st);
+void setupFirstPage(BoardView& view);
+
+// What follows an exhibition match: its closing line in the overlay, then the
+// setup panel on its first page.
+void ExhibitionOver(const MatchResult& result, BoardView& view, MatchHost& host);
 
 // The setup panel: a heading and four options whose captions change page by
 // page. What a click does depends only on the caption clicked.
 class SetupMenu {
 public:
-    SetupMenu(GameState& st, Rng& rng) : m_st(st), m_rng(rng) {}
+    SetupMenu(MatchState& match, BoardView& view, CareerState& career, const Settings& settings,
+              const RosterFile& roster, Rng& rng)
+        : m_match(match), m_view(view), m_career(career), m_settings(settings), m_roster(roster), m_rng(rng)
+    {
+    }
 
     // "SELECT GAME TYPE": blank, EXHIBITION, CAREER, blank.
     void firstPage();
-    bool onFirstPage() const { return m_st.setupHeading == "SELECT GAME TYPE"; }
+    bool onFirstPage() const { return m_view.setupHeading == "SELECT GAME TYPE"; }
 
     // Acts on option 1..4 as it reads now. message receives the game message
     // for the other machine, when there is one.
@@ -42,7 +55,11 @@ private:
     void page(const char* heading, const char* o1, const char* o2, const char* o3, const char* o4);
     SetupNext chooseClass(int k);
 
-    GameState& m_st;
+    MatchState& m_match;
+    BoardView& m_view;
+    CareerState& m_career;
+    const Settings& m_settings;
+    const RosterFile& m_roster;
     Rng& m_rng;
 };
 

@@ -14,7 +14,7 @@ std::string formatTwoPlaces(double value)
     return s;
 }
 
-static std::string playerAverages(const GameState& st, int p)
+static std::string playerAverages(const MatchState& st, int p)
 {
     const int darts = st.stat(p, kStatDarts);
     const int points = st.stat(p, kStatPoints);
@@ -27,20 +27,20 @@ static std::string playerAverages(const GameState& st, int p)
            std::to_string(hit) + "/" + std::to_string(atDouble) + "(" + formatTwoPlaces(pct);
 }
 
-std::optional<std::string> averagesMessage(const GameState& st)
+std::optional<std::string> averagesMessage(const MatchState& st)
 {
     if (st.stat(1, kStatPoints) == 0 || st.stat(2, kStatPoints) == 0)
         return std::nullopt;
     return playerAverages(st, 1) + "%), " + playerAverages(st, 2) + "%)";
 }
 
-static std::string playerHighTurns(const GameState& st, int p)
+static std::string playerHighTurns(const MatchState& st, int p)
 {
     return st.player(p).name + " 100+:" + std::to_string(st.stat(p, kStat100)) +
            " 140+:" + std::to_string(st.stat(p, kStat140)) + " 180:" + std::to_string(st.stat(p, kStat180));
 }
 
-std::string highTurnsMessage(const GameState& st)
+std::string highTurnsMessage(const MatchState& st)
 {
     return playerHighTurns(st, 1) + ", " + playerHighTurns(st, 2);
 }

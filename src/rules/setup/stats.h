@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "rules/match/gamestate.h"
+#include "rules/match/matchstate.h"
 
 namespace vantorelle {
 
@@ -11,9 +11,9 @@ std::string formatTwoPlaces(double value);
 
 // The averages and finishing doubles of both players; nullopt until both have
 // scored points.
-std::optional<std::string> averagesMessage(const GameState& st);
+std::optional<std::string> averagesMessage(const MatchState& st);
 
 // The counts of turns of 100+, 140+ and 180.
-std::string highTurnsMessage(const GameState& st);
+std::string highTurnsMessage(const MatchState& st);
 
 } // namespace vantorelle

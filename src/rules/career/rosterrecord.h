@@ -1,0 +1,45 @@
+#pragma once
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace vantorelle {
+
+// A roster line taken apart into its 17 fields (rank, first name, second
+// name, nationality, total, points of tournaments 1..12). A damaged line with
+// fewer fields reads its missing fields as empty, and extra fields are
+// dropped, so every rule that rewrites a line writes all 17 back.
+struct RosterRecord {
+    static constexpr int kFields = 17;
+    static constexpr int kTotal = 4;      // the total of the ranking points
+    static constexpr int kFirstEvent = 5; // field 4 + n holds tournament n
+
+    std::array<std::string, kFields> field{};
+
+    static RosterRecord parse(std::string_view line);
+    std::string join() const;
+
+    std::string name() const { return field[1] + " " + field[2]; }
+    int number(int f) const; // the field as a number; 0 when it is not one
+    void setNumber(int f, int value) { field[static_cast<std::size_t>(f)] = std::to_string(value); }
+};
+
+// A plain decimal number, or 0 for anything else.
+int toNumber(std::string_view text);
+
+// Text without the spaces around it.
+std::string_view trimSpaces(std::string_view text);
+
+// A draw slot or roster entry counts as empty when it holds only spaces.
+inline bool isBlank(std::string_view text)
+{
+    return trimSpaces(text).empty();
+}
+
+// Names compare in upper case; this does so without building new strings.
+bool sameName(std::string_view a, std::string_view b);
+
+// Whether a roster line's "First Second" is that name, without splitting it.
+bool lineHasName(std::string_view line, std::string_view name);
+
+} // namespace vantorelle
