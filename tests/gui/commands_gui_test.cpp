@@ -157,6 +157,33 @@ TEST(CommandKeys, DigitOpensScoreEntryForARealBoardPlayer)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST(ScoreEntry, TheOpeningDigitIsTypedOnAndALongerScoreIsSelectedOnFocus)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    startMatch(game, true);
+    frmSCore entry(game.st().match, game.win().engine(), QStringLiteral("1"), &game.win());
+    entry.show();
+    entry.activateWindow();
+    QApplication::setActiveWindow(&entry);
+    auto* score = entry.findChild<QLineEdit*>(QStringLiteral("txtScore"));
+    auto* darts = entry.findChild<QLineEdit*>(QStringLiteral("txtDarts"));
+    score->setFocus();
+    qtPause(0);
+    QTest::keyClicks(score, QStringLiteral("40"));
+    EXPECT_EQ(score->text(), "140");
+    // Back to the score from another field: the whole score is selected, so
+    // typing replaces it.
+    darts->setFocus();
+    qtPause(0);
+    score->setFocus();
+    qtPause(0);
+    EXPECT_EQ(score->selectedText(), "140");
+    QTest::keyClicks(score, QStringLiteral("85"));
+    EXPECT_EQ(score->text(), "85");
+    entry.reject();
+}
+
 TEST(CommandKeys, BossKeyDisguisesUntilTheWindowComesBack)
 {
     RunningGame game;

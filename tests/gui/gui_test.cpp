@@ -235,3 +235,40 @@ TEST(MatchWindow, WholeMatchOfFiveOhOneOnTheBoard)
     EXPECT_FALSE(game.find("picContainer")->isVisible());
     EXPECT_FALSE(st.view.aimTimerOn);
 }
+
+TEST(MatchWindow, FlightLeavesTheDartAndABounceOutLeavesNothing)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    BoardWidget* board = game.win().board();
+    using Sprite = BoardWidget::Sprite;
+    st.match.currentPlayer = 2;
+
+    // The first dart of a turn sticks where it landed, with its pose.
+    st.match.bytDart = 0;
+    game.win().animate(2595, 2595, 'b', false);
+    ASSERT_EQ(board->layer().size(), 1u);
+    EXPECT_EQ(board->layer()[0], (Sprite{DartPicture::Small, 2, 'b', 2005, 2005}));
+
+    // The third flies in over the two already counted.
+    st.match.bytDart = 2;
+    st.match.intDartX = {0, 1000, 3000, 0};
+    st.match.intDartY = {0, 1200, 3100, 0};
+    st.match.strDartPose = {"a", "c", "d", "a"};
+    game.win().animate(2000, 2000, 'a', false);
+    ASSERT_EQ(board->layer().size(), 3u);
+    EXPECT_EQ(board->layer()[0], (Sprite{DartPicture::Small, 2, 'c', 410, 610}));
+    EXPECT_EQ(board->layer()[1], (Sprite{DartPicture::Small, 2, 'd', 2410, 2510}));
+    EXPECT_EQ(board->layer()[2], (Sprite{DartPicture::Small, 2, 'a', 1410, 1410}));
+
+    // A bounce-out falls away: only the darts already counted stay, and a
+    // dart recorded at (1, 1), itself bounced out, is never drawn.
+    st.match.intDartX[1] = st.match.intDartY[1] = 1;
+    game.win().animate(2000, 2000, 'a', true);
+    ASSERT_EQ(board->layer().size(), 1u);
+    EXPECT_EQ(board->layer()[0], (Sprite{DartPicture::Small, 2, 'd', 2410, 2510}));
+    st.match.bytDart = 1;
+    board->Redraw();
+    EXPECT_TRUE(board->layer().empty());
+}

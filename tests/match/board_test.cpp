@@ -6,6 +6,7 @@
 
 #include "rules/match/bed.h"
 #include "rules/match/board.h"
+#include "rules/match/flight.h"
 
 using namespace vantorelle;
 
@@ -201,4 +202,30 @@ TEST(AimFile, FirstMatchingRecordWinsAndBadRecordsAreSkipped)
     EXPECT_FALSE(findAimRecord(none, "D16"));
     std::istringstream huge("\"T20\",99999999999,2\n");
     EXPECT_FALSE(findAimRecord(huge, "T20"));
+}
+
+TEST(Flight, SixFramesClosingInThenTheFallOfABounceOut)
+{
+    auto px = [](int units) { return static_cast<int>(std::lround(units / 15.0)); };
+    const auto frames = Animate(2595, 2595, 'c', false);
+    ASSERT_EQ(frames.size(), 6u);
+    const std::pair<int, int> corners[] = {{183, -77}, {180, -60}, {176, -44}, {173, -27}, {173, -10}, {134, 134}};
+    const DartPicture pictures[] = {DartPicture::Big,         DartPicture::MediumBig,   DartPicture::MediumSmall,
+                                    DartPicture::MediumSmall, DartPicture::MediumSmall, DartPicture::Small};
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_TRUE(frames[i].drawn) << i;
+        EXPECT_EQ(frames[i].picture, pictures[i]) << i;
+        EXPECT_EQ(px(frames[i].x), corners[i].first) << i;
+        EXPECT_EQ(px(frames[i].y), corners[i].second) << i;
+    }
+    // Only the dart that sticks shows its pose.
+    EXPECT_EQ(frames[4].pose, 'a');
+    EXPECT_EQ(frames[5].pose, 'c');
+
+    // A bounce-out flies in the same way, then drops below the board and is gone.
+    const auto out = Animate(1000, 800, 'a', true);
+    ASSERT_EQ(out.size(), 9u);
+    EXPECT_EQ(out[6], (FlightFrame{true, DartPicture::MediumSmall, 'a', 1000, 2800}));
+    EXPECT_EQ(out[7], (FlightFrame{true, DartPicture::MediumBig, 'a', 1000, 4800}));
+    EXPECT_FALSE(out[8].drawn);
 }

@@ -47,7 +47,11 @@ public:
         pauses.push_back(s);
         log.push_back("pause " + std::to_string(s));
         runNext(onPause);
+        if (onAnyPause)
+            onAnyPause(pauses.size());
     }
+    // Runs inside every pause, with its number from 1.
+    std::function<void(std::size_t)> onAnyPause;
     void processEvents() override { log.push_back("events"); }
     void waitForEvents() override
     {
@@ -72,7 +76,11 @@ public:
         log.push_back("info " + infos.back());
     }
     void refresh() override {}
-    void send(std::string_view m) override { sent.emplace_back(m); }
+    void send(std::string_view m) override
+    {
+        sent.emplace_back(m);
+        log.push_back("send " + sent.back());
+    }
     // Every flight asked for: x, y, pose, bounced out.
     struct Flight {
         int x, y;
@@ -80,14 +88,15 @@ public:
         bool bounceOut;
     };
     std::vector<Flight> flights;
-    // Runs inside the flight of the next dart, as a click or a menu command would.
-    std::function<void()> duringFlight;
+    // Runs inside every flight, with its number from 1, as a click or a
+    // menu command arriving between the frames would.
+    std::function<void(std::size_t)> onFlight;
     void animate(int x, int y, char pose, bool bounceOut) override
     {
         flights.push_back({x, y, pose, bounceOut});
-        log.push_back("animate");
-        if (auto f = std::exchange(duringFlight, nullptr))
-            f();
+        log.push_back("animate " + std::to_string(x) + "," + std::to_string(y));
+        if (onFlight)
+            onFlight(flights.size());
     }
     void clearBoard() override { log.push_back("clear"); }
     void setAimTimer(bool) override {}

@@ -14,14 +14,13 @@ inline Point at(const std::string& bed)
 }
 
 // A match between two humans on a recording host with a seeded generator.
-class MatchFixture : public ::testing::Test {
-public:
+struct MatchRig {
     GameState st;
     FakeHost host;
     Rng rng{12345};
     MatchEngine engine{st, host, rng};
 
-    void SetUp() override { setUpPlayers(st); }
+    MatchRig() { setUpPlayers(st); }
 
     // What follows the end of a match, as the exhibition has it.
     MatchOverHandler exhibition()
@@ -67,6 +66,11 @@ public:
     void leave(int p, int score) { st.match.player(p).score = score; }
 
     const std::string& lastComment() const { return st.view.comments; }
+};
+
+class MatchFixture : public ::testing::Test, public MatchRig {
+public:
+    void SetUp() override {}
 };
 
 } // namespace vantorelle::testing

@@ -125,9 +125,12 @@ void frmDarts::toggleSound()
     const bool on = !m_st.settings.soundOn;
     m_st.settings.soundOn = m_st.settings.soundOnSaved = on;
     m_engine.comment(on ? "Audio on" : "Audio off");
+    const std::string shown = m_st.view.comments;
     saveSound(on);
     pause(1);
-    m_engine.comment(remembered);
+    // Put the old line back, unless the game has said something new meanwhile.
+    if (m_st.view.comments == shown)
+        m_engine.comment(remembered);
 }
 
 void frmDarts::showHint()

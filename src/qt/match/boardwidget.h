@@ -36,11 +36,6 @@ public:
     // Erase the layer and draw the darts already counted in this turn.
     void Redraw();
 
-protected:
-    void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void resizeEvent(QResizeEvent*) override;
-
     struct Sprite {
         DartPicture kind;
         int player;
@@ -51,6 +46,11 @@ protected:
     };
     // What the drawing layer holds now, oldest first.
     const std::vector<Sprite>& layer() const { return m_layer; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent*) override;
 
 private:
     void renderBoard();

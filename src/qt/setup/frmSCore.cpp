@@ -14,15 +14,28 @@
 namespace vantorelle {
 
 namespace {
-// Selects a field's whole text when it gets the focus.
+// Selects a field's whole text when it gets the focus; the score only once it
+// holds more than the digit that opened the window, so that digit is typed on.
 class SelectOnFocus : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        if (e->type() == QEvent::FocusIn)
-            if (auto* edit = qobject_cast<QLineEdit*>(o); edit && edit->objectName() != "txtScore")
-                QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+        if (e->type() != QEvent::FocusIn)
+            return false;
+        auto* edit = qobject_cast<QLineEdit*>(o);
+        if (!edit)
+            return false;
+        if (edit->objectName() != "txtScore" || edit->text().size() > 1) {
+            QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+        } else {
+            // The line edit selects its text itself when the window opens;
+            // the opening digit must stay, with the cursor after it.
+            QTimer::singleShot(0, edit, [edit] {
+                edit->deselect();
+                edit->setCursorPosition(static_cast<int>(edit->text().size()));
+            });
+        }
         return false;
     }
 };

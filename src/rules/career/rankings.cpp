@@ -61,7 +61,11 @@ void SortPlayers(std::vector<std::string>& roster)
     keyed.reserve(roster.size());
     for (const auto& line : roster) {
         Keyed k{{}, RosterRecord::parse(line)};
-        std::string total = k.record.field[RosterRecord::kTotal];
+        // The total leads the key as a number of three digits, so that text
+        // order is points order; it goes back as a plain number.
+        const int points = k.record.number(RosterRecord::kTotal);
+        std::string total = std::to_string(points);
+        k.record.field[RosterRecord::kTotal] = total;
         if (total.size() < 3)
             total.insert(0, 3 - total.size(), '0');
         k.key = total;
@@ -70,10 +74,6 @@ void SortPlayers(std::vector<std::string>& roster)
         for (int f = RosterRecord::kFirstEvent; f < RosterRecord::kFields; ++f)
             k.key += "," + k.record.field[static_cast<std::size_t>(f)];
         k.key = upperCase(k.key);
-        // The total goes back as a plain number, without the padding.
-        std::string& t = k.record.field[RosterRecord::kTotal];
-        const auto digits = t.find_first_not_of('0');
-        t = digits == std::string::npos ? (t.empty() ? t : "0") : t.substr(digits);
         keyed.push_back(std::move(k));
     }
     std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key > b.key; });

@@ -37,6 +37,31 @@ int RosterRecord::number(int f) const
     return toNumber(field[static_cast<std::size_t>(f)]);
 }
 
+std::string_view fieldView(std::string_view line, int n)
+{
+    std::size_t start = 0;
+    for (int i = 0; i < n; ++i) {
+        const auto comma = line.find(',', start);
+        if (comma == std::string_view::npos)
+            return {};
+        start = comma + 1;
+    }
+    const auto end = line.find(',', start);
+    return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+std::string lineName(std::string_view line)
+{
+    const auto first = fieldView(line, 1);
+    const auto second = fieldView(line, 2);
+    if (first.empty() && second.empty())
+        return {};
+    std::string name;
+    name.reserve(first.size() + 1 + second.size());
+    name.append(first).append(" ").append(second);
+    return name;
+}
+
 int toNumber(std::string_view text)
 {
     text = trimSpaces(text);

@@ -24,6 +24,12 @@ struct RosterRecord {
     void setNumber(int f, int value) { field[static_cast<std::size_t>(f)] = std::to_string(value); }
 };
 
+// Field n of a roster line without copying it; empty when the line is shorter.
+std::string_view fieldView(std::string_view line, int n);
+
+// "First Second" of a roster line; empty when it has neither name.
+std::string lineName(std::string_view line);
+
 // A plain decimal number, or 0 for anything else.
 int toNumber(std::string_view text);
 

@@ -1,5 +1,9 @@
 #include "rules/career/simulate.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "rules/career/roster.h"
 #include "rules/career/rosterrecord.h"
 
 namespace vantorelle {
@@ -21,18 +25,25 @@ RankTable::RankTable(const std::vector<std::string>& roster)
 {
     m_entries.reserve(roster.size());
     for (const auto& line : roster) {
-        const RosterRecord r = RosterRecord::parse(line);
-        if (!r.field[1].empty() || !r.field[2].empty())
-            m_entries.push_back({r.name(), toNumber(r.field[0])});
+        std::string name = lineName(line);
+        if (!name.empty())
+            m_entries.push_back({upperCase(name), toNumber(fieldView(line, 0))});
     }
+    // Sorted by name, the last entry of each name first, so that a search
+    // finds the one that counts.
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        m_entries[i].rank = m_entries[i].rank; // keep roster order for the stable sort below
+    std::vector<Entry> reversed(std::make_move_iterator(m_entries.rbegin()), std::make_move_iterator(m_entries.rend()));
+    std::stable_sort(reversed.begin(), reversed.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
+    m_entries = std::move(reversed);
 }
 
 int RankTable::rankOf(std::string_view name) const
 {
-    for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it)
-        if (sameName(it->name, name))
-            return it->rank;
-    return 0;
+    const std::string wanted = upperCase(name);
+    const auto it = std::lower_bound(m_entries.begin(), m_entries.end(), wanted,
+                                     [](const Entry& e, const std::string& n) { return e.name < n; });
+    return it != m_entries.end() && it->name == wanted ? it->rank : 0;
 }
 
 SimResult SimulateMatch(std::string_view nameA, std::string_view nameB, std::string_view careerName,

@@ -27,7 +27,8 @@ inline constexpr std::array<ScoreRange, 4> kScoreRanges{{
 }};
 
 // The career roster's ranks by name, read once for the many look-ups of a
-// round. Names compare without regard to case; the last match wins.
+// round. Names compare without regard to case; of two entries with one name
+// the later counts, as in every look-up by name.
 class RankTable {
 public:
     explicit RankTable(const std::vector<std::string>& roster);
@@ -35,10 +36,10 @@ public:
 
 private:
     struct Entry {
-        std::string name;
+        std::string name; // upper case
         int rank;
     };
-    std::vector<Entry> m_entries;
+    std::vector<Entry> m_entries; // by name
 };
 
 // The outcome of one match of the draw.

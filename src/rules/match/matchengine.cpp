@@ -174,9 +174,7 @@ void MatchEngine::ThrowDart(int x, int y, std::string_view netBed, std::string_v
         landing.bed = std::string(netBed);
         landing.bounceOut = netBounce == "T";
     } else {
-        const auto scored = GetScore(x, y, m_match.player(m_match.currentPlayer).realBoard, m_rng);
-        landing.bed = scored.bed;
-        landing.bounceOut = scored.bounceOut;
+        landing = GetScore(x, y, m_match.player(m_match.currentPlayer).realBoard, m_rng);
     }
     {
         Depth depth(m_dartDepth);
@@ -312,8 +310,7 @@ void MatchEngine::landDart(int x, int y, const Landing& landing, bool thrownHere
             text += ".";
         text += " " + name + " scores " + std::to_string(T) + ".";
         comment(text);
-        m_referee.SayScore(T);
-        if (!stillOn(serial) || !pauseFor(serial, 2))
+        if (!m_referee.SayScore(T, on(serial)) || !pauseFor(serial, 2))
             return;
         m_match.player(p).score = R - T;
         m_match.bytTurnScore = 0;
@@ -342,10 +339,12 @@ void MatchEngine::bust(std::string_view message)
         // No dart may be thrown while the bust is announced.
         MatchFlag ending(*this, m_turnEnding);
         comment(message);
-        m_referee.SayScore(0);
+        const bool called = m_referee.SayScore(0, on(serial));
+        if (!called)
+            return;
         m_match.bytDart = 0;
         m_match.bytTurnScore = 0;
-        if (!stillOn(serial) || !pauseFor(serial, 1.5))
+        if (!pauseFor(serial, 1.5))
             return;
     }
     ChangePlayer(false);
@@ -376,8 +375,7 @@ bool MatchEngine::LegWinner(int p)
         m_host.processEvents();
         if (!stillOn(serial))
             return false;
-        m_referee.Say(word);
-        return stillOn(serial) && pauseFor(serial, after);
+        return m_referee.Say(word, on(serial)) && pauseFor(serial, after);
     };
 
     const std::string name = me.name;
@@ -517,8 +515,7 @@ void MatchEngine::startMatch(bool cricket, MatchOverHandler onOver)
         resetScoreboard(m_match.intStartScore);
     }
 
-    m_referee.Say("Bullseye");
-    if (!stillOn(serial))
+    if (!m_referee.Say("Bullseye", on(serial)))
         return;
     const int w = ThrowForStart();
     if (w == 0 || !stillOn(serial))
@@ -560,8 +557,7 @@ void MatchEngine::handOverAfterBullUp(int w)
         m_match.bytDart = 0;
         playerOnThrowComment(w);
         m_host.refresh();
-        m_referee.Say("Game");
-        if (!stillOn(serial))
+        if (!m_referee.Say("Game", on(serial)))
             return;
         m_host.processEvents();
         if (!stillOn(serial))
@@ -727,8 +723,7 @@ void MatchEngine::bookEnteredTurn(int darts, int score, int dartsAtDouble)
     const bool checkout = score == rem;
     if (!checkout) {
         MatchFlag ending(*this, m_turnEnding);
-        m_referee.SayScore(score);
-        if (!stillOn(serial) || !pauseFor(serial, 1.6))
+        if (!m_referee.SayScore(score, on(serial)) || !pauseFor(serial, 1.6))
             return;
     }
     m_match.stat(p, kStatDartsAtDouble) += dartsAtDouble;

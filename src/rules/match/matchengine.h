@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "rules/app/gamestate.h"
+#include "rules/match/board.h"
 #include "rules/match/matchhost.h"
 #include "rules/match/referee.h"
 #include "rules/match/rng.h"
@@ -102,14 +103,15 @@ public:
 
 private:
     class MatchFlag;
-    struct Landing {
-        std::string bed;
-        bool bounceOut = false;
-    };
 
     // A new serial: the flows of the match before it give up at their next look.
     void nextSerial();
     bool stillOn(unsigned serial) const { return serial == m_serial; }
+    // The same question, for the referee to ask inside a call.
+    Referee::StillOn on(unsigned serial) const
+    {
+        return [this, serial] { return stillOn(serial); };
+    }
     bool pauseFor(unsigned serial, double seconds);
 
     void startMatch(bool cricket, MatchOverHandler onOver);

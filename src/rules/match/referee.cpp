@@ -4,10 +4,17 @@
 
 namespace vantorelle {
 
-void Referee::Say(std::string_view word)
+namespace {
+bool on(const Referee::StillOn& stillOn)
+{
+    return !stillOn || stillOn();
+}
+} // namespace
+
+bool Referee::Say(std::string_view word, const StillOn& stillOn)
 {
     if (!m_settings.soundOn)
-        return;
+        return on(stillOn);
     struct Call {
         const char* word;
         bool leadIn;
@@ -24,20 +31,29 @@ void Referee::Say(std::string_view word)
     for (const auto& call : kCalls) {
         if (word != call.word)
             continue;
-        if (call.leadIn)
+        if (call.leadIn) {
             m_host.pause(0.5);
+            if (!on(stillOn))
+                return false;
+        }
         m_host.play(call.clip, call.wait);
+        if (!on(stillOn))
+            return false;
         break;
     }
     m_host.pause(1);
+    return on(stillOn);
 }
 
-void Referee::SayScore(int score)
+bool Referee::SayScore(int score, const StillOn& stillOn)
 {
     if (!m_settings.soundOn)
-        return;
+        return on(stillOn);
     m_host.pause(0.5);
+    if (!on(stillOn))
+        return false;
     m_host.play("Sounds/Referee/Score/" + std::to_string(score) + ".wav", true);
+    return on(stillOn);
 }
 
 void Referee::landingSound(bool bounceOut, bool clean)

@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include "career/careerdata.h"
+#include "rules/persistence/historyfile.h"
+
+using namespace vantorelle;
+
+TEST(HistoryFile, OneLineOfSevenFieldsByTheStageReached)
+{
+    CareerState s = vantorelle::testing::newCareer(7);
+    s.totals = {1500, 60, 10, 2};
+    EXPECT_EQ(SaveHistory(s, "12/06/2004", "WORLD MASTERS"), "12/06/2004,WORLD MASTERS,DNQ,1500,60,10,2\r\n");
+
+    const char* words[] = {"ROUND 1", "ROUND 2", "QUARTER FINALIST", "SEMI-FINALIST", "RUNNER-UP", "CHAMPION"};
+    const int path[] = {3, 34, 50, 58, 61, 63}; // his slots, round by round
+    for (int stage = 1; stage <= 6; ++stage) {
+        s.FinalDraw.set(path[stage - 1], stage % 2 ? "IVO QUILLFEATHER" : "Ivo Quillfeather");
+        EXPECT_EQ(GetSplit(SaveHistory(s, "d", "T"), 2), words[stage - 1]);
+    }
+    EXPECT_EQ(resultWord(7), "");
+    EXPECT_EQ(resultWord(-1), "");
+
+    // A date written with a comma would shift every field after it.
+    s.totals = {};
+    EXPECT_EQ(SaveHistory(s, "6 Dec, 2004", "DUTCH CLASSIC"), "6 Dec  2004,DUTCH CLASSIC,CHAMPION,0,0,0,0\r\n");
+    EXPECT_EQ(historyFileName("Ivo Quillfeather"), "Ivo Quillfeather.his");
+}
