@@ -13,10 +13,7 @@ std::string nameOfRank(const CareerState& state, int rank)
 {
     if (rank < 1 || rank > static_cast<int>(state.roster.size()))
         return {};
-    const RosterRecord r = RosterRecord::parse(state.roster[static_cast<std::size_t>(rank - 1)]);
-    if (r.field[1].empty() && r.field[2].empty())
-        return {};
-    return r.name();
+    return lineName(state.roster[static_cast<std::size_t>(rank - 1)]);
 }
 
 void seedFinal(CareerState& state)

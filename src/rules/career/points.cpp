@@ -79,7 +79,7 @@ std::vector<std::string> DisplayPoints(CareerState& state)
     std::vector<int> finish(state.roster.size(), 0);
     for (std::size_t i = 0; i < state.roster.size(); ++i)
         if (!isBlank(state.roster[i]))
-            finish[i] = CountName(state.FinalDraw, RosterRecord::parse(state.roster[i]).name());
+            finish[i] = CountName(state.FinalDraw, lineName(state.roster[i]));
 
     std::vector<std::string> lines;
     for (int count = kCountChampion; count >= 1; --count)

@@ -53,33 +53,37 @@ std::string GetFlag(const std::vector<std::string>& roster, std::string_view nam
 
 void SortPlayers(std::vector<std::string>& roster)
 {
-    struct Keyed {
-        std::string key; // upper case: the order ignores case
-        RosterRecord record;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(roster.size());
+    // Each entry's key: the total as a number of three digits (so that text
+    // order is points order), then first name, second name, nationality and
+    // the tournament fields, in upper case because the order ignores case.
+    std::vector<RosterRecord> records;
+    std::vector<std::string> keys;
+    records.reserve(roster.size());
+    keys.reserve(roster.size());
     for (const auto& line : roster) {
-        Keyed k{{}, RosterRecord::parse(line)};
-        // The total leads the key as a number of three digits, so that text
-        // order is points order; it goes back as a plain number.
-        const int points = k.record.number(RosterRecord::kTotal);
-        std::string total = std::to_string(points);
-        k.record.field[RosterRecord::kTotal] = total;
+        RosterRecord r = RosterRecord::parse(line);
+        const std::string total = std::to_string(r.number(RosterRecord::kTotal));
+        r.field[RosterRecord::kTotal] = total; // written back as a plain number
+        std::string key;
+        key.reserve(line.size() + 4);
         if (total.size() < 3)
-            total.insert(0, 3 - total.size(), '0');
-        k.key = total;
-        for (int f : {1, 2, 3})
-            k.key += "," + k.record.field[static_cast<std::size_t>(f)];
-        for (int f = RosterRecord::kFirstEvent; f < RosterRecord::kFields; ++f)
-            k.key += "," + k.record.field[static_cast<std::size_t>(f)];
-        k.key = upperCase(k.key);
-        keyed.push_back(std::move(k));
+            key.append(3 - total.size(), '0');
+        key += total;
+        for (int f : {1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}) {
+            key += ',';
+            key += r.field[static_cast<std::size_t>(f)];
+        }
+        keys.push_back(upperCase(key));
+        records.push_back(std::move(r));
     }
-    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key > b.key; });
-    for (std::size_t i = 0; i < keyed.size(); ++i) {
-        keyed[i].record.field[0] = std::to_string(i + 1);
-        roster[i] = keyed[i].record.join();
+    std::vector<std::size_t> order(roster.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] > keys[b]; });
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        RosterRecord& r = records[order[k]];
+        r.field[0] = std::to_string(k + 1);
+        roster[k] = r.join();
     }
 }
 

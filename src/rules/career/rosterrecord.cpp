@@ -22,7 +22,12 @@ RosterRecord RosterRecord::parse(std::string_view line)
 
 std::string RosterRecord::join() const
 {
-    std::string s = field[0];
+    std::size_t size = kFields;
+    for (const auto& f : field)
+        size += f.size();
+    std::string s;
+    s.reserve(size);
+    s += field[0];
     for (int f = 1; f < kFields; ++f) {
         s += ',';
         s += field[static_cast<std::size_t>(f)];

@@ -31,8 +31,6 @@ RankTable::RankTable(const std::vector<std::string>& roster)
     }
     // Sorted by name, the last entry of each name first, so that a search
     // finds the one that counts.
-    for (std::size_t i = 0; i < m_entries.size(); ++i)
-        m_entries[i].rank = m_entries[i].rank; // keep roster order for the stable sort below
     std::vector<Entry> reversed(std::make_move_iterator(m_entries.rbegin()), std::make_move_iterator(m_entries.rend()));
     std::stable_sort(reversed.begin(), reversed.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
     m_entries = std::move(reversed);

@@ -679,12 +679,18 @@ bool MatchEngine::showStats()
     const std::string remembered = m_view.comments;
     if (auto first = averagesMessage(m_match))
         comment(*first);
+    std::string shown = m_view.comments;
     if (!pauseFor(serial, 3))
         return false;
+    // A dart thrown meanwhile has the line; the statistics give way to it.
+    if (m_view.comments != shown)
+        return true;
     comment(highTurnsMessage(m_match));
+    shown = m_view.comments;
     if (!pauseFor(serial, 3))
         return false;
-    comment(remembered);
+    if (m_view.comments == shown)
+        comment(remembered);
     return true;
 }
 
@@ -699,7 +705,8 @@ void MatchEngine::DoHint()
     const std::string remembered = m_view.comments;
     const int remaining = m_match.player(m_match.currentPlayer).score - m_match.bytTurnScore;
     comment(hintText(remaining, Suggestion(remaining, 3 - m_match.bytDart, m_computer.OpponentScore(), m_rng)));
-    if (pauseFor(serial, 2))
+    const std::string shown = m_view.comments;
+    if (pauseFor(serial, 2) && m_view.comments == shown)
         comment(remembered);
 }
 
