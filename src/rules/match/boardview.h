@@ -2,6 +2,7 @@
 #include <array>
 #include <string>
 
+#include "rules/app/theme.h"
 #include "rules/match/aim.h"
 
 namespace vantorelle {
@@ -21,6 +22,12 @@ struct BoardView {
     bool aimTimerOn = false;
     int intAimX = 0; // the aim point; becomes the landing point at the throw
     int intAimY = 0;
+
+    // The look of the tournament in play: its colour (all zero until a theme
+    // is applied), its logo and its name beside the board.
+    Rgb mainColour{};
+    std::string themeCode;
+    std::string themeName;
 
     // The setup panel: its captions are its page.
     std::string setupHeading;

@@ -1,0 +1,78 @@
+#include "qt/app/disk.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace vantorelle {
+
+namespace {
+QString qpath(const std::string& s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+} // namespace
+
+bool saveTextFile(const std::string& path, const std::string& text, std::string* error)
+{
+    QSaveFile file(qpath(path));
+    auto fail = [&](const QString& why) {
+        file.cancelWriting();
+        if (error)
+            *error = why.toStdString();
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    const auto size = static_cast<qint64>(text.size());
+    if (file.write(text.data(), size) != size)
+        return fail(file.errorString());
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> readTextFile(const std::string& path, std::size_t maxBytes)
+{
+    QFile file(qpath(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (file.size() > static_cast<qint64>(maxBytes))
+        return std::nullopt;
+    const QByteArray bytes = file.read(static_cast<qint64>(maxBytes) + 1);
+    if (bytes.size() > static_cast<qsizetype>(maxBytes))
+        return std::nullopt;
+    return bytes.toStdString();
+}
+
+bool removeFile(const std::string& path)
+{
+    QFile file(qpath(path));
+    return !file.exists() || file.remove();
+}
+
+std::optional<std::string> findFileIgnoringCase(const std::string& folder, const std::string& name)
+{
+    const QDir dir(qpath(folder));
+    const QString wanted = qpath(name).toUpper();
+    for (const QString& entry : dir.entryList(QDir::Files))
+        if (entry.toUpper() == wanted)
+            return dir.filePath(entry).toStdString();
+    return std::nullopt;
+}
+
+std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix)
+{
+    std::vector<std::string> out;
+    const QDir dir(qpath(folder));
+    for (const QString& entry : dir.entryList(QDir::Files, QDir::Name))
+        if (entry.endsWith(qpath(suffix), Qt::CaseInsensitive))
+            out.push_back(entry.toStdString());
+    return out;
+}
+
+} // namespace vantorelle

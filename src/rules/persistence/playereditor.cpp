@@ -1,0 +1,166 @@
+#include "rules/persistence/playereditor.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+#include "rules/career/roster.h"
+
+namespace vantorelle {
+
+namespace {
+
+std::string trimmed(std::string_view s)
+{
+    std::size_t b = 0, e = s.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
+        ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
+        --e;
+    return std::string(s.substr(b, e - b));
+}
+
+// Field n of a line, or empty when the line is too short.
+std::string field(std::string_view line, int n)
+{
+    return n < fieldCount(line) ? GetSplit(line, n) : std::string();
+}
+
+// A number as the average box may hold it ("60", " 75.4 "), rounded half to even.
+std::optional<int> averageValue(std::string_view text)
+{
+    const std::string t = trimmed(text);
+    if (t.empty() || t.size() > 12)
+        return std::nullopt;
+    char* end = nullptr;
+    const double v = std::strtod(t.c_str(), &end);
+    if (end != t.c_str() + t.size() || !std::isfinite(v) || std::fabs(v) > 32767)
+        return std::nullopt;
+    return static_cast<int>(std::nearbyint(v));
+}
+
+} // namespace
+
+bool isNationality(std::string_view code)
+{
+    for (const char* n : kNationalities)
+        if (code == n)
+            return true;
+    return false;
+}
+
+std::string nameBoxText(std::string_view typed)
+{
+    std::string out;
+    for (char c : typed)
+        if (c != ' ' && c != ',')
+            out += c;
+    return out;
+}
+
+bool isSafeFileStem(std::string_view name)
+{
+    if (name.empty() || name.front() == '.' || name.size() > 80)
+        return false;
+    for (char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        if (!(std::isalnum(u) || c == '-' || c == '\'' || c == '.' || c == ' '))
+            return false;
+    }
+    return true;
+}
+
+NewCareerCheck checkNewCareerPlayer(const PlayerEntry& entry, const std::vector<std::string>& rosterLines)
+{
+    NewCareerCheck out;
+    const std::string first = trimmed(entry.firstName);
+    const std::string second = trimmed(entry.secondName);
+    const std::string wanted = upperCase(first + " " + second);
+    for (const auto& line : rosterLines) {
+        if (upperCase(field(line, 1) + " " + field(line, 2)) == wanted) {
+            out.error = "Sorry, that name is already taken.";
+            return out;
+        }
+    }
+    if (first.empty()) {
+        out.error = "First name must be entered.";
+        return out;
+    }
+    if (second.empty()) {
+        out.error = "Second name must be entered.";
+        return out;
+    }
+    if (trimmed(entry.nationality).empty()) {
+        out.error = "Nationality must be selected.";
+        return out;
+    }
+    const auto average = averageValue(entry.average);
+    if (!average || *average > 100 || *average < 30) {
+        out.error = "Average must be between 30 and 100.";
+        return out;
+    }
+    // The name becomes the name of the career's files.
+    if (!isSafeFileStem(first) || !isSafeFileStem(second)) {
+        out.error = "A name may hold only letters, digits, hyphens, apostrophes and full stops.";
+        return out;
+    }
+    out.careerName = first + " " + second;
+    out.playerAverage = *average;
+    out.realBoard = entry.realBoard;
+    return out;
+}
+
+std::vector<std::string> buildCareerRoster(const std::vector<std::string>& rosterLines, const PlayerEntry& entry)
+{
+    std::vector<std::string> roster;
+    roster.reserve(160);
+    for (std::size_t i = 0; i < 159; ++i)
+        roster.push_back(i < rosterLines.size() ? rosterLines[i] : std::string());
+    roster.push_back("160," + trimmed(entry.firstName) + "," + trimmed(entry.secondName) + "," +
+                     trimmed(entry.nationality) + ",0,0,0,0,0,0,0,0,0,0,0,0,0");
+    return roster;
+}
+
+RosterEdit editRosterEntry(const std::vector<std::string>& rosterLines, int index, const PlayerEntry& entry)
+{
+    RosterEdit out;
+    if (index < 1 || index > static_cast<int>(rosterLines.size())) {
+        out.error = "There is no such player in the roster.";
+        return out;
+    }
+    const std::string first = nameBoxText(entry.firstName);
+    const std::string second = nameBoxText(entry.secondName);
+    if (first.empty()) {
+        out.error = "First name must be entered.";
+        return out;
+    }
+    if (second.empty()) {
+        out.error = "Second name must be entered.";
+        return out;
+    }
+    if (!isNationality(entry.nationality)) {
+        out.error = "Nationality must be one of AUS, CAN, ENG, NED, ROW, USA, SCO and WAL.";
+        return out;
+    }
+    const std::string& old = rosterLines[static_cast<std::size_t>(index - 1)];
+    out.line = std::to_string(index) + "," + first + "," + second + "," + entry.nationality;
+    for (int f = 4; f <= 16; ++f) {
+        const std::string points = field(old, f);
+        out.line += "," + (points.empty() ? std::string("0") : points);
+    }
+    return out;
+}
+
+PlayerEntry shownEntry(const std::vector<std::string>& rosterLines, int index)
+{
+    PlayerEntry e;
+    if (index < 1 || index > static_cast<int>(rosterLines.size()))
+        return e;
+    const std::string& line = rosterLines[static_cast<std::size_t>(index - 1)];
+    e.firstName = field(line, 1);
+    e.secondName = field(line, 2);
+    e.nationality = field(line, 3);
+    return e;
+}
+
+} // namespace vantorelle
