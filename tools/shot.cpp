@@ -80,6 +80,14 @@ int main(int argc, char** argv)
     e.comment("Dart 2 hits T19");
     w.refresh();
     w.grab().save(out.filePath("cricket.png"));
+    // A career match in a tournament's colours, flags beside the names.
+    st.view.cricketBoardShown = false;
+    st.match.player(1).score = 261;
+    st.match.player(2).score = 140;
+    st.view.flag = {"", "SCO", "NED"};
+    w.ChangeTheme("EM");
+    w.refresh();
+    w.grab().save(out.filePath("themed.png"));
     st.flags.quitting = true;
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "gui/guihelpers.h"
 #include "rules/match/bed.h"
 #include "rules/match/board.h"
+#include "rules/app/theme.h"
 
 using namespace vantorelle;
 using namespace vantorelle::testing;
@@ -271,4 +272,33 @@ TEST(MatchWindow, FlightLeavesTheDartAndABounceOutLeavesNothing)
     st.match.bytDart = 1;
     board->Redraw();
     EXPECT_TRUE(board->layer().empty());
+}
+
+TEST(Themes, ATournamentsLookAndTheDarkOneAfterIt)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    game.win().resize(1100, 760);
+    qtPause(0);
+    EXPECT_TRUE(isNoColour(st.view.mainColour)); // black until a theme is applied
+    game.win().ChangeTheme("em");                 // codes are exact
+    EXPECT_TRUE(isNoColour(st.view.mainColour));
+    EXPECT_FALSE(game.find("Image1")->isVisible());
+
+    game.win().ChangeTheme("EM");
+    EXPECT_EQ(st.view.mainColour, (Rgb{0, 0, 255}));
+    EXPECT_EQ(game.find<QLabel>("lblTourn_0")->text(), "EUROPEAN MASTERS");
+    EXPECT_EQ(game.find<QLabel>("lblTourn_1")->text(), "EUROPEAN MASTERS");
+    EXPECT_TRUE(game.find("Image1")->isVisible());
+    EXPECT_FALSE(game.find<QLabel>("Image1")->pixmap().isNull());
+    // The background is drawn in the colour, black at the foot.
+    const QImage bg = game.win().centralWidget()->grab().toImage();
+    EXPECT_GE(bg.pixelColor(2, 0).blue(), 250);
+    EXPECT_LT(bg.pixelColor(2, bg.height() - 2).blue(), 5);
+
+    // Choosing an exhibition brings the dark look back.
+    game.win().lblOption_Click(2);
+    EXPECT_EQ(st.view.mainColour, (Rgb{1, 0, 0}));
+    EXPECT_EQ(game.find<QLabel>("lblTourn_0")->text(), "EXHIBITION");
 }

@@ -4,12 +4,14 @@
 #include <utility>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QTimer>
 
 #include "qt/app/pause.h"
+#include "rules/app/theme.h"
 #include "qt/match/boardwidget.h"
 #include "rules/app/gamestate.h"
 #include "qt/match/soundplayer.h"
@@ -17,6 +19,8 @@
 #include "qt/cricket/picCricket.h"
 #include "qt/setup/picNewGame.h"
 #include "qt/ui/frmInfo.h"
+#include "qt/ui/gradient.h"
+#include "qt/ui/pictures.h"
 
 #include <QMenuBar>
 
@@ -28,20 +32,6 @@ QString qs(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
-
-// The window's background: a gradient of the theme colour down to black
-// (black until a theme is chosen).
-class Background : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), Qt::black);
-    }
-};
 
 // A dart waiting in the player's hand. Clicks on it fall through to the board.
 class DartInHand : public QWidget {
@@ -85,7 +75,7 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
 {
     setObjectName(QStringLiteral("frmDarts"));
     setWindowTitle(QStringLiteral("VANTORELLE!"));
-    auto* bg = new Background(this);
+    auto* bg = new GradientBackground(m_st.view.mainColour, this);
     bg->setObjectName(QStringLiteral("background"));
     setCentralWidget(bg);
 
@@ -100,6 +90,15 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
 
     buildScoreboard();
 
+    for (int i = 0; i < 2; ++i) {
+        auto idx = static_cast<std::size_t>(i);
+        m_image[idx] = new QLabel(bg);
+        m_image[idx]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        m_image[idx]->setAlignment(Qt::AlignCenter);
+        m_lblTourn[idx] = makeLabel(bg, QStringLiteral("lblTourn_%1").arg(i), 14, kWhite, Qt::AlignLeft | Qt::AlignVCenter);
+        m_lblTourn[idx]->setWordWrap(true);
+    }
+
     m_lblComments = makeLabel(bg, QStringLiteral("lblComments"), 16, kWhite, Qt::AlignCenter);
     m_lblComments->setWordWrap(true);
 
@@ -113,6 +112,7 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
         m_picNewGame->option(i)->onClick = [this, i] { lblOption_Click(i); };
     buildMenus();
 
+    m_menu.changeTheme = [this](const std::string& code) { ChangeTheme(code); };
     m_sound = new SoundPlayer(QString::fromStdString(m_st.appFolder), this);
 
     m_tmrConfuse = new QTimer(this);
@@ -220,6 +220,7 @@ void frmDarts::mnuNewGame_Click()
     if (answer == QMessageBox::Yes) {
         if (m_st.match.networkGame)
             send("$ZEKO$Q");
+        ChangeTheme("AllBlack");
         m_st.match.networkGame = false;
         m_engine.abandon();
         m_st.career.clearDraws();
@@ -245,10 +246,18 @@ void frmDarts::buildScoreboard()
         const int row = (p - 1) * 4;
         auto i = static_cast<std::size_t>(p);
         m_lblPlayer[i] = makeLabel(m_picContainer, QStringLiteral("lblPlayer_%1").arg(p), 15, kWhite, Qt::AlignLeft);
+        m_imgFlag[i] = new QLabel(m_picContainer);
+        m_imgFlag[i]->setObjectName(QStringLiteral("imgFlag_%1").arg(p));
+        m_imgFlag[i]->setFixedSize(36, 24);
+        m_imgFlag[i]->hide();
         m_lblScore[i] = makeLabel(m_picContainer, QStringLiteral("lblScore_%1").arg(p), 40, kWhite, Qt::AlignLeft);
         m_lblLegs[i] = makeLabel(m_picContainer, QStringLiteral("lblLegs_%1").arg(p), 20, kWhite, Qt::AlignCenter);
         m_lblSets[i] = makeLabel(m_picContainer, QStringLiteral("lblSets_%1").arg(p), 20, kWhite, Qt::AlignCenter);
-        grid->addWidget(m_lblPlayer[i], row, 0, 1, 3);
+        auto* nameRow = new QHBoxLayout;
+        nameRow->setSpacing(8);
+        nameRow->addWidget(m_imgFlag[i]);
+        nameRow->addWidget(m_lblPlayer[i], 1);
+        grid->addLayout(nameRow, row, 0, 1, 3);
         grid->addWidget(m_lblScore[i], row + 1, 0, 2, 1);
         auto* legs = makeLabel(m_picContainer, {}, 9, grey, Qt::AlignCenter);
         legs->setText(QStringLiteral("LEGS"));
@@ -287,15 +296,43 @@ void frmDarts::layoutControls()
     const int top = qMax(margin, (h - commentH - boardSide) / 2);
     m_board->setGeometry(left, top, boardSide, boardSide);
 
+    // The right-hand column: the tournament's logo and name at its top and
+    // foot, the scoreboard and the Cricket boards between them.
+    const int colX = left + boardSide + margin;
+    const int logo = qBound(40, boardSide / 7, 96);
+    const bool themed = !m_st.view.themeCode.empty();
     const int panelH = qMin(boardSide, 300);
-    const int cricketH = qMin(boardSide - panelH - margin, 250);
+    int areaTop = top, areaH = boardSide;
+    const int cricketWanted = m_st.view.cricketBoardShown ? 120 + margin : 0;
+    const bool header = themed && boardSide - panelH - cricketWanted >= logo + margin;
+    const bool footer = header && boardSide - panelH - cricketWanted >= 2 * (logo + margin);
+    for (int i = 0; i < 2; ++i) {
+        auto idx = static_cast<std::size_t>(i);
+        const bool shown = i == 0 ? header : footer;
+        const int y = i == 0 ? top : top + boardSide - logo;
+        m_image[idx]->setGeometry(colX, y, logo, logo);
+        m_lblTourn[idx]->setGeometry(colX + logo + margin, y, qMax(0, panelW - logo - margin), logo);
+        m_image[idx]->setVisible(shown);
+        m_lblTourn[idx]->setVisible(shown);
+        if (shown) {
+            m_image[idx]->setPixmap(logoPixmap(QString::fromStdString(m_st.view.themeCode), {logo, logo},
+                                               devicePixelRatioF()));
+        }
+    }
+    if (header) {
+        areaTop += logo + margin;
+        areaH -= logo + margin;
+    }
+    if (footer)
+        areaH -= logo + margin;
+    const int cricketH = qMin(areaH - panelH - margin, 250);
     const bool cricket = m_st.view.cricketBoardShown && cricketH > 120;
-    const int panelTop = top + (boardSide - panelH - (cricket ? cricketH + margin : 0)) / 2;
-    m_picContainer->setGeometry(left + boardSide + margin, panelTop, panelW, panelH);
+    const int panelTop = areaTop + (areaH - panelH - (cricket ? cricketH + margin : 0)) / 2;
+    m_picContainer->setGeometry(colX, panelTop, panelW, panelH);
     const int cw = (panelW - margin) / 2;
     for (int p = 1; p <= 2; ++p)
-        m_picCricket[static_cast<std::size_t>(p)]->setGeometry(left + boardSide + margin + (p - 1) * (cw + margin),
-                                                               panelTop + panelH + margin, cw, cricketH);
+        m_picCricket[static_cast<std::size_t>(p)]->setGeometry(colX + (p - 1) * (cw + margin), panelTop + panelH + margin,
+                                                               cw, cricketH);
     m_lblComments->setGeometry(margin, h - commentH - margin / 2, w - 2 * margin, commentH);
 
     // The setup panel sits in the middle of the board.
@@ -312,6 +349,34 @@ void frmDarts::layoutControls()
     }
 }
 
+void frmDarts::ChangeTheme(const std::string& code)
+{
+    const auto theme = themeFor(code);
+    if (!theme)
+        return;
+    DoMainColour(theme->colour);
+    m_st.view.themeCode = theme->code;
+    m_st.view.themeName = theme->name;
+    layoutControls();
+    refresh();
+}
+
+void frmDarts::DoMainColour(Rgb colour)
+{
+    if (!isNoColour(colour))
+        m_st.view.mainColour = colour;
+    const Rgb c = m_st.view.mainColour;
+    const QString css = QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b);
+    // The dark look keeps the panels' own grey frame.
+    const QString frame = c.r + c.g + c.b > 3 ? css : QStringLiteral("rgb(90,90,110)");
+    m_picContainer->setStyleSheet(QStringLiteral("#picContainer { background: rgba(20,20,28,200); border: 2px solid "
+                                                 "%1; border-radius: 8px; }")
+                                      .arg(frame));
+    for (int p = 1; p <= 2; ++p)
+        m_picCricket[static_cast<std::size_t>(p)]->setFrameColour(QColor(c.r, c.g, c.b));
+    centralWidget()->update();
+}
+
 void frmDarts::refresh()
 {
     for (int p = 1; p <= 2; ++p) {
@@ -323,6 +388,17 @@ void frmDarts::refresh()
         m_lblLegs[i]->setText(QString::number(pl.legs));
         m_lblSets[i]->setText(QString::number(pl.sets));
     }
+    for (int p = 1; p <= 2; ++p) {
+        auto* flag = m_imgFlag[static_cast<std::size_t>(p)];
+        const QString code = QString::fromStdString(m_st.view.flag[static_cast<std::size_t>(p)]);
+        flag->setVisible(!code.isEmpty());
+        if (!code.isEmpty() && flag->property("code").toString() != code) {
+            flag->setPixmap(flagPixmap(code, {36, 24}, devicePixelRatioF()));
+            flag->setProperty("code", code);
+        }
+    }
+    for (auto* name : m_lblTourn)
+        name->setText(QString::fromStdString(m_st.view.themeName));
     m_picContainer->setVisible(m_st.view.scoreboardVisible);
     for (int p = 1; p <= 2; ++p) {
         auto* board = m_picCricket[static_cast<std::size_t>(p)];

@@ -41,6 +41,13 @@ public:
     // The New command: back to the first page of the setup panel.
     void mnuNewGame_Click();
 
+    // The look of a tournament (its code), or the dark exhibition look
+    // ("AllBlack"); an unknown code changes nothing.
+    void ChangeTheme(const std::string& code);
+    // Repaints the background and the panels in this colour (all zero: the
+    // remembered one).
+    void DoMainColour(Rgb colour);
+
     // Command keys and their menu entries.
     void toggleSound(); // A
     void showHint();    // H
@@ -107,6 +114,9 @@ private:
     std::array<QLabel*, 3> m_lblLegs{};
     std::array<QLabel*, 3> m_lblSets{};
     std::array<QWidget*, 6> m_picDart{};
+    std::array<QLabel*, 2> m_image{};    // the tournament's logo, Image1 and Image2
+    std::array<QLabel*, 2> m_lblTourn{}; // its name
+    std::array<QLabel*, 3> m_imgFlag{};  // flags beside the names
 };
 
 } // namespace vantorelle

@@ -37,11 +37,17 @@ void picCricket::show(const std::array<std::string, 7>& marks)
         m_marks[i]->setText(QString::fromStdString(marks[i]));
 }
 
+void picCricket::setFrameColour(const QColor& colour)
+{
+    m_frame = colour.red() + colour.green() + colour.blue() > 3 ? colour : QColor(90, 90, 110);
+    update();
+}
+
 void picCricket::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 90, 110), 2));
+    p.setPen(QPen(m_frame, 2));
     p.setBrush(QColor(20, 26, 22, 230)); // a chalkboard
     p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -14,12 +15,15 @@ class picCricket : public QWidget {
 public:
     picCricket(int player, QWidget* parent);
     void show(const std::array<std::string, 7>& marks);
+    // The board's frame takes the tournament's colour (black: its own grey).
+    void setFrameColour(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     std::array<QLabel*, 7> m_marks{};
+    QColor m_frame{90, 90, 110};
 };
 
 } // namespace vantorelle

@@ -75,6 +75,9 @@ SetupNext SetupMenu::click(int option, std::string* message)
     };
 
     if (caption == "EXHIBITION") {
+        if (changeTheme)
+            changeTheme("AllBlack");
+        m_view.flag = {};
         m_match.bytGameType = 1;
         m_match.bytLegsToWin = 3;
         page("SELECT NO. OF PLAYERS", "", "ONE PLAYER", "TWO PLAYER", kKeep);

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,9 @@ public:
     // Acts on option 1..4 as it reads now. message receives the game message
     // for the other machine, when there is one.
     SetupNext click(int option, std::string* message = nullptr);
+
+    // Asked to apply a look ("AllBlack" when an exhibition is chosen).
+    std::function<void(const std::string& theme)> changeTheme;
 
     // After the player selection: on to the leg length, or back to the first
     // page when it was cancelled (no first player's name).

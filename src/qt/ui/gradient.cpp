@@ -1,0 +1,41 @@
+#include "qt/ui/gradient.h"
+
+#include <QPainter>
+
+namespace vantorelle {
+
+namespace {
+constexpr int kSteps = 1000;
+}
+
+QPixmap gradientPixmap(QSize size, Rgb colour, qreal devicePixelRatio)
+{
+    QPixmap pm(size * devicePixelRatio);
+    pm.setDevicePixelRatio(devicePixelRatio);
+    pm.fill(Qt::black);
+    if (size.isEmpty())
+        return pm;
+    QPainter p(&pm);
+    const double h = size.height();
+    for (int k = 0; k <= kSteps; ++k) {
+        const Rgb c = gradientStroke(colour, k, kSteps);
+        const double y0 = h * k / (kSteps + 1), y1 = h * (k + 1) / (kSteps + 1);
+        p.fillRect(QRectF(0, y0, size.width(), y1 - y0 + 0.5), QColor(c.r, c.g, c.b));
+    }
+    return pm;
+}
+
+GradientBackground::GradientBackground(const Rgb& colour, QWidget* parent) : QWidget(parent), m_colour(colour) {}
+
+void GradientBackground::paintEvent(QPaintEvent*)
+{
+    const qreal dpr = devicePixelRatioF();
+    if (m_cache.isNull() || m_cache.size() != size() * dpr || !(m_cachedColour == m_colour)) {
+        m_cache = gradientPixmap(size(), m_colour, dpr);
+        m_cachedColour = m_colour;
+    }
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_cache);
+}
+
+} // namespace vantorelle
