@@ -1,7 +1,8 @@
 #include "rules/career/points.h"
 
+#include <cstdint>
+
 #include "rules/career/calendar.h"
-#include "rules/career/draws.h"
 #include "rules/career/rankings.h"
 #include "rules/career/rosterrecord.h"
 
@@ -47,7 +48,7 @@ void RemovePoints(std::vector<std::string>& roster, int t)
         return;
     const int f = RosterRecord::kTotal + t;
     for (auto& line : roster) {
-        if (isBlank(line))
+        if (isBlank(line) || fieldView(line, f) == "0") // nothing to take off
             continue;
         RosterRecord r = RosterRecord::parse(line);
         r.setNumber(RosterRecord::kTotal, r.number(RosterRecord::kTotal) - r.number(f));
@@ -76,10 +77,19 @@ std::vector<std::string> DisplayPoints(CareerState& state)
     RemovePoints(state.roster, t);
 
     // Every finish is counted before anything is paid: names do not change.
+    std::array<std::uint32_t, 64> slotHash{};
+    for (int slot = 1; slot <= 63; ++slot)
+        slotHash[static_cast<std::size_t>(slot)] = nameHash(trimSpaces(state.FinalDraw[slot]));
     std::vector<int> finish(state.roster.size(), 0);
-    for (std::size_t i = 0; i < state.roster.size(); ++i)
-        if (!isBlank(state.roster[i]))
-            finish[i] = CountName(state.FinalDraw, lineName(state.roster[i]));
+    for (std::size_t i = 0; i < state.roster.size(); ++i) {
+        const std::string name = lineName(state.roster[i]);
+        if (name.empty())
+            continue;
+        const std::uint32_t hash = nameHash(name);
+        for (int slot = 1; slot <= 63; ++slot)
+            finish[i] += slotHash[static_cast<std::size_t>(slot)] == hash &&
+                         sameName(trimSpaces(state.FinalDraw[slot]), name); // as CountName counts
+    }
 
     std::vector<std::string> lines;
     for (int count = kCountChampion; count >= 1; --count)

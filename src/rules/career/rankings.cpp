@@ -22,7 +22,7 @@ const std::string* findEntry(const std::vector<std::string>& roster, std::string
 
 std::string flagPicture(std::string_view code)
 {
-    for (const auto& n : kNationalities)
+    for (const auto& n : kNationalityFlags)
         if (code == n.code)
             return n.flag;
     return {};
@@ -56,35 +56,44 @@ void SortPlayers(std::vector<std::string>& roster)
     // Each entry's key: the total as a number of three digits (so that text
     // order is points order), then first name, second name, nationality and
     // the tournament fields, in upper case because the order ignores case.
-    std::vector<RosterRecord> records;
     std::vector<std::string> keys;
-    records.reserve(roster.size());
+    std::vector<LineFields> fields;
     keys.reserve(roster.size());
+    fields.reserve(roster.size());
     for (const auto& line : roster) {
-        RosterRecord r = RosterRecord::parse(line);
-        const std::string total = std::to_string(r.number(RosterRecord::kTotal));
-        r.field[RosterRecord::kTotal] = total; // written back as a plain number
+        const LineFields& f = fields.emplace_back(splitLine(line));
+        const std::string total = std::to_string(toNumber(f[RosterRecord::kTotal]));
         std::string key;
         key.reserve(line.size() + 4);
         if (total.size() < 3)
             key.append(3 - total.size(), '0');
         key += total;
-        for (int f : {1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}) {
-            key += ',';
-            key += r.field[static_cast<std::size_t>(f)];
-        }
-        keys.push_back(upperCase(key));
-        records.push_back(std::move(r));
+        for (int i : {1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})
+            key.append(",").append(f[static_cast<std::size_t>(i)]);
+        makeUpper(key);
+        keys.push_back(std::move(key));
     }
     std::vector<std::size_t> order(roster.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] > keys[b]; });
+
+    std::vector<std::string> sorted;
+    sorted.reserve(roster.size());
     for (std::size_t k = 0; k < order.size(); ++k) {
-        RosterRecord& r = records[order[k]];
-        r.field[0] = std::to_string(k + 1);
-        roster[k] = r.join();
+        const LineFields& f = fields[order[k]];
+        std::string out = std::to_string(k + 1);
+        out.reserve(roster[order[k]].size() + 4);
+        for (std::size_t i = 1; i < f.size(); ++i) {
+            out += ',';
+            if (i == RosterRecord::kTotal)
+                out += std::to_string(toNumber(f[i])); // a plain number, whatever was there
+            else
+                out.append(f[i]);
+        }
+        sorted.push_back(std::move(out));
     }
+    roster = std::move(sorted);
 }
 
 std::vector<std::string> NewCareerRoster(const std::vector<std::string>& rosterLines, std::string_view firstName,

@@ -15,7 +15,7 @@ struct Nationality {
     const char* code;
     const char* flag;
 };
-inline constexpr std::array<Nationality, 8> kNationalities{{
+inline constexpr std::array<Nationality, 8> kNationalityFlags{{
     {"AUS", "flags/aus.gif"},
     {"CAN", "flags/can.gif"},
     {"ENG", "flags/eng.gif"},

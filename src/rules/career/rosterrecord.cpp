@@ -1,6 +1,5 @@
 #include "rules/career/rosterrecord.h"
 
-#include <cctype>
 #include <charconv>
 
 namespace vantorelle {
@@ -8,15 +7,9 @@ namespace vantorelle {
 RosterRecord RosterRecord::parse(std::string_view line)
 {
     RosterRecord r;
-    std::size_t start = 0;
-    for (int f = 0; f < kFields; ++f) {
-        const auto comma = line.find(',', start);
-        const auto end = comma == std::string_view::npos ? line.size() : comma;
-        r.field[static_cast<std::size_t>(f)] = std::string(line.substr(start, end - start));
-        if (comma == std::string_view::npos)
-            break;
-        start = comma + 1;
-    }
+    const LineFields f = splitLine(line);
+    for (std::size_t i = 0; i < f.size(); ++i)
+        r.field[i] = std::string(f[i]);
     return r;
 }
 
@@ -42,17 +35,44 @@ int RosterRecord::number(int f) const
     return toNumber(field[static_cast<std::size_t>(f)]);
 }
 
+void RosterRecord::setNumber(int f, int value)
+{
+    if (f >= 0 && f < kFields)
+        field[static_cast<std::size_t>(f)] = std::to_string(value);
+}
+
+// Both scan by hand: most fields are a few characters long, shorter than a
+// library search is worth.
+LineFields splitLine(std::string_view line)
+{
+    LineFields f{};
+    std::size_t field = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] != ',')
+            continue;
+        f[field] = line.substr(start, i - start);
+        if (++field == f.size())
+            return f;
+        start = i + 1;
+    }
+    f[field] = line.substr(start);
+    return f;
+}
+
 std::string_view fieldView(std::string_view line, int n)
 {
     std::size_t start = 0;
-    for (int i = 0; i < n; ++i) {
-        const auto comma = line.find(',', start);
-        if (comma == std::string_view::npos)
-            return {};
-        start = comma + 1;
+    int field = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] != ',')
+            continue;
+        if (field == n)
+            return line.substr(start, i - start);
+        ++field;
+        start = i + 1;
     }
-    const auto end = line.find(',', start);
-    return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    return field == n ? line.substr(start) : std::string_view{};
 }
 
 std::string lineName(std::string_view line)
@@ -86,9 +106,10 @@ std::string_view trimSpaces(std::string_view text)
     return text;
 }
 
-static char upper(char c)
+void makeUpper(std::string& text)
 {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (auto& c : text)
+        c = asciiUpper(c);
 }
 
 bool sameName(std::string_view a, std::string_view b)
@@ -96,9 +117,17 @@ bool sameName(std::string_view a, std::string_view b)
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i]))
+        if (asciiUpper(a[i]) != asciiUpper(b[i]))
             return false;
     return true;
+}
+
+std::uint32_t nameHash(std::string_view name, std::uint32_t from)
+{
+    std::uint32_t h = from;
+    for (char c : name)
+        h = (h ^ static_cast<unsigned char>(asciiUpper(c))) * 16777619u;
+    return h;
 }
 
 bool lineHasName(std::string_view line, std::string_view name)

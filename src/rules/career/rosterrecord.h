@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,12 @@ struct RosterRecord {
 
     std::string name() const { return field[1] + " " + field[2]; }
     int number(int f) const; // the field as a number; 0 when it is not one
-    void setNumber(int f, int value) { field[static_cast<std::size_t>(f)] = std::to_string(value); }
+    void setNumber(int f, int value);
 };
+
+// The 17 fields of a roster line as views into it; missing fields are empty.
+using LineFields = std::array<std::string_view, RosterRecord::kFields>;
+LineFields splitLine(std::string_view line);
 
 // Field n of a roster line without copying it; empty when the line is shorter.
 std::string_view fieldView(std::string_view line, int n);
@@ -42,8 +47,19 @@ inline bool isBlank(std::string_view text)
     return trimSpaces(text).empty();
 }
 
-// Names compare in upper case; this does so without building new strings.
+// Names compare in upper case (ASCII letters); this does so without building
+// new strings.
+inline char asciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+void makeUpper(std::string& text);
 bool sameName(std::string_view a, std::string_view b);
+
+// A hash of a name that ignores case, to pass over most names in a look-up
+// without comparing them. A name in parts hashes like the whole:
+// nameHash(b, nameHash(a)) is nameHash(a + b).
+std::uint32_t nameHash(std::string_view name, std::uint32_t from = 2166136261u);
 
 // Whether a roster line's "First Second" is that name, without splitting it.
 bool lineHasName(std::string_view line, std::string_view name);

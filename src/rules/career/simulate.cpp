@@ -1,9 +1,5 @@
 #include "rules/career/simulate.h"
 
-#include <algorithm>
-#include <iterator>
-
-#include "rules/career/roster.h"
 #include "rules/career/rosterrecord.h"
 
 namespace vantorelle {
@@ -25,23 +21,27 @@ RankTable::RankTable(const std::vector<std::string>& roster)
 {
     m_entries.reserve(roster.size());
     for (const auto& line : roster) {
-        std::string name = lineName(line);
-        if (!name.empty())
-            m_entries.push_back({upperCase(name), toNumber(fieldView(line, 0))});
+        const std::string_view first = fieldView(line, 1);
+        const std::string_view second = fieldView(line, 2);
+        if (first.empty() && second.empty())
+            continue;
+        std::uint32_t hash = nameHash(first);
+        hash = nameHash(" ", hash);
+        hash = nameHash(second, hash);
+        m_entries.push_back({hash, first, second, toNumber(fieldView(line, 0))});
     }
-    // Sorted by name, the last entry of each name first, so that a search
-    // finds the one that counts.
-    std::vector<Entry> reversed(std::make_move_iterator(m_entries.rbegin()), std::make_move_iterator(m_entries.rend()));
-    std::stable_sort(reversed.begin(), reversed.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
-    m_entries = std::move(reversed);
 }
 
 int RankTable::rankOf(std::string_view name) const
 {
-    const std::string wanted = upperCase(name);
-    const auto it = std::lower_bound(m_entries.begin(), m_entries.end(), wanted,
-                                     [](const Entry& e, const std::string& n) { return e.name < n; });
-    return it != m_entries.end() && it->name == wanted ? it->rank : 0;
+    const std::uint32_t hash = nameHash(name);
+    for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it) {
+        const auto n = it->first.size();
+        if (it->hash == hash && name.size() == n + 1 + it->second.size() && name[n] == ' ' &&
+            sameName(name.substr(0, n), it->first) && sameName(name.substr(n + 1), it->second))
+            return it->rank;
+    }
+    return 0;
 }
 
 SimResult SimulateMatch(std::string_view nameA, std::string_view nameB, std::string_view careerName,

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,8 +28,9 @@ inline constexpr std::array<ScoreRange, 4> kScoreRanges{{
 }};
 
 // The career roster's ranks by name, read once for the many look-ups of a
-// round. Names compare without regard to case; of two entries with one name
-// the later counts, as in every look-up by name.
+// round; it reads the roster in place, so it serves while the roster is left
+// as it is. Names compare without regard to case; of two entries with one
+// name the later counts, as in every look-up by name.
 class RankTable {
 public:
     explicit RankTable(const std::vector<std::string>& roster);
@@ -36,10 +38,12 @@ public:
 
 private:
     struct Entry {
-        std::string name; // upper case
+        std::uint32_t hash; // of "FIRST SECOND"
+        std::string_view first;
+        std::string_view second;
         int rank;
     };
-    std::vector<Entry> m_entries; // by name
+    std::vector<Entry> m_entries; // in roster order
 };
 
 // The outcome of one match of the draw.
