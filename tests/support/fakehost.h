@@ -107,6 +107,7 @@ public:
         return answerYes;
     }
     void showSetupMenu() override { ++setupShown; }
+    void stopSounds() override { log.push_back("stop sounds"); }
 
     bool saidComment(const std::string& text) const
     {

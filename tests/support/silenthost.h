@@ -31,6 +31,7 @@ public:
     bool boardVisible() const override { return true; }
     bool confirm(std::string_view) override { return true; }
     void showSetupMenu() override {}
+    void stopSounds() override {}
 };
 
 // What the computer did in matches of first to three sets of three legs

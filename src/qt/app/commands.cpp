@@ -10,6 +10,7 @@
 
 #include "qt/app/frmCredits.h"
 #include "qt/app/frmDarts.h"
+#include "qt/career/careerwindows.h"
 #include "qt/app/pause.h"
 #include "qt/app/settings.h"
 #include "qt/match/boardwidget.h"
@@ -72,6 +73,7 @@ void frmDarts::buildMenus()
     add(bar, "mnuAudio", QStringLiteral("Audio"), &frmDarts::toggleSound);
     add(bar, "mnuHelp", QStringLiteral("Help"), &frmDarts::showHint);
     add(bar, "mnuStatistics", QStringLiteral("Statistics"), [this] { m_engine.DoStats(); });
+    add(bar, "mnuRankings", QStringLiteral("Rankings"), [this] { m_career->showRankings(); });
     auto* docs = bar->addMenu(QStringLiteral("Docs"));
     docs->setObjectName(QStringLiteral("mnuDocs"));
     add(docs, "mnuReadme", QStringLiteral("Readme"), [this] { openAppDocument(QStringLiteral("Readme.txt")); });
@@ -125,11 +127,11 @@ void frmDarts::toggleSound()
     const bool on = !m_st.settings.soundOn;
     m_st.settings.soundOn = m_st.settings.soundOnSaved = on;
     m_engine.comment(on ? "Audio on" : "Audio off");
-    const std::string shown = m_st.view.comments;
+    const unsigned serial = m_engine.serial();
     saveSound(on);
     pause(1);
-    // Put the old line back, unless the game has said something new meanwhile.
-    if (m_st.view.comments == shown)
+    // The old line comes back, unless it belonged to a match that has gone.
+    if (m_engine.serial() == serial)
         m_engine.comment(remembered);
 }
 
@@ -143,6 +145,7 @@ void frmDarts::showHint()
 void frmDarts::bossKey()
 {
     showMinimized();
+    m_career->minimiseAll();
     m_st.settings.soundOn = false;
     m_sound->stop();
     setWindowIcon(notepadIcon());
@@ -193,6 +196,7 @@ void frmDarts::openScoreEntry(const QString& digit)
     if (!m_engine.canEnterScore())
         return;
     frmSCore entry(m_st.match, m_engine, digit, this);
+    m_scoreEntry = &entry;
     entry.exec();
 }
 

@@ -11,6 +11,9 @@
 #include <QTimer>
 
 #include "qt/app/pause.h"
+#include "qt/career/careerwindows.h"
+#include "rules/career/calendar.h"
+#include "rules/career/tournament.h"
 #include "rules/app/theme.h"
 #include "qt/match/boardwidget.h"
 #include "rules/app/gamestate.h"
@@ -113,6 +116,7 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
     buildMenus();
 
     m_menu.changeTheme = [this](const std::string& code) { ChangeTheme(code); };
+    m_career = new CareerWindows(m_st, rng, *this, timeScale);
     m_sound = new SoundPlayer(QString::fromStdString(m_st.appFolder), this);
 
     m_tmrConfuse = new QTimer(this);
@@ -153,6 +157,10 @@ void frmDarts::lblOption_Click(int option)
     if (!label->text().isEmpty() && m_st.settings.soundOn)
         m_sound->play(QStringLiteral("Sounds/Dart/Clean1.wav"));
     Hilite(label);
+    if (m_st.flags.quitting) {
+        m_optionBusy = false;
+        return; // the window closed during the flash
+    }
 
     const SetupNext next = m_menu.click(option);
     m_optionBusy = false;
@@ -167,8 +175,10 @@ void frmDarts::lblOption_Click(int option)
         startExhibition(false);
         break;
     case SetupNext::CareerEditor:
-        // The career's values are set; its player is created by the career windows.
+        // The career's values are set; its player is made in the editor.
         m_menu.firstPage();
+        refresh();
+        m_career->openNewCareerEditor();
         break;
     case SetupNext::StartCricket:
         m_pendingOption = 0;
@@ -192,6 +202,59 @@ void frmDarts::startExhibition(bool cricket)
         m_engine.StartCricket(over);
     else
         m_engine.StartGame(over);
+}
+
+void frmDarts::startCareerMatch(const CareerMatch& match, MatchOverHandler onOver)
+{
+    MatchState& m = m_st.match;
+    m.bytGameType = 2;
+    m.numberOfPlayers = 1;
+    m.networkGame = false;
+    m.cricket = false;
+    m.intStartScore = 501;
+    m.bytLegsToWin = match.length.legsToWin;
+    m.bytSetstoWin = match.length.setsToWin;
+    const Difficulty& d = difficultyFor(m_st.career.bytClass);
+    m.bytClass = d.bytClass;
+    m.difficulty = d.difficulty;
+    m.aimSpeed = d.aimSpeed;
+    m.player(1).name = match.player1;
+    m.player(2).name = match.player2;
+    m.player(1).realBoard = m_st.career.realBoard;
+    m.player(2).realBoard = false;
+    m.tag = {"", match.tag1, match.tag2};
+    // The flags are named by their pictures, "flags/eng.gif".
+    auto code = [](const std::string& picture) {
+        const auto slash = picture.find_last_of('/'), dot = picture.find_last_of('.');
+        if (picture.empty() || dot == std::string::npos)
+            return std::string();
+        const std::size_t from = slash == std::string::npos ? 0 : slash + 1;
+        return upperCase(picture.substr(from, dot - from));
+    };
+    m_st.view.flag = {"", code(match.flag1), code(match.flag2)};
+    m_st.view.cricketBoardShown = false;
+    m_st.view.setupVisible = false;
+    refresh();
+    m_engine.StartGame(std::move(onOver));
+}
+
+void frmDarts::closeOtherWindows()
+{
+    m_career->closeAll();
+    if (m_scoreEntry)
+        m_scoreEntry->reject();
+}
+
+void frmDarts::backToStartMenu()
+{
+    m_engine.abandon();
+    m_st.career.clearDraws();
+    ChangeTheme("AllBlack");
+    m_st.view.flag = {};
+    m_st.view.scoreboardVisible = false;
+    m_menu.firstPage();
+    m_st.view.setupVisible = true;
+    refresh();
 }
 
 void frmDarts::GetPlayers(int humans)
@@ -225,9 +288,11 @@ void frmDarts::mnuNewGame_Click()
         m_engine.abandon();
         m_st.career.clearDraws();
         m_st.view.scoreboardVisible = false;
+        m_st.view.flag = {};
         m_menu.firstPage();
         m_st.view.setupVisible = true;
         refresh();
+        closeOtherWindows();
     }
     m_st.flags.unloading = wasUnloading;
 }
@@ -469,11 +534,17 @@ void frmDarts::frameDelay()
 void frmDarts::animate(int x, int y, char pose, bool bounceOut)
 {
     const int p = m_st.match.currentPlayer;
+    const unsigned serial = m_engine.serial();
     const auto frames = Animate(x, y, pose, bounceOut);
     for (std::size_t i = 0; i < frames.size(); ++i) {
-        // The frames follow each other with a short delay, so the flight is seen.
+        // The frames follow each other with a short delay, so the flight is
+        // seen; a match abandoned meanwhile takes its dart off the board.
         if (i > 0)
             frameDelay();
+        if (m_engine.serial() != serial) {
+            m_board->clearLayer();
+            return;
+        }
         const FlightFrame& f = frames[i];
         m_board->Redraw();
         if (f.drawn)
@@ -507,6 +578,11 @@ bool frmDarts::confirm(std::string_view question)
            QMessageBox::Yes;
 }
 
+void frmDarts::stopSounds()
+{
+    m_sound->stop();
+}
+
 void frmDarts::showSetupMenu()
 {
     refresh();
@@ -529,6 +605,7 @@ void frmDarts::closeEvent(QCloseEvent* e)
     if (m_st.match.networkGame)
         send("$ZEKO$Q");
     m_engine.abandon();
+    closeOtherWindows();
     m_st.flags.unloading = false;
     e->accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
+#include <QDialog>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -15,6 +17,8 @@ namespace vantorelle {
 
 class BoardWidget;
 class picCricket;
+class CareerWindows;
+struct CareerMatch;
 class picNewGame;
 class SoundPlayer;
 struct GameState;
@@ -36,6 +40,11 @@ public:
     void lblOption_Click(int option);
     // Starts the exhibition the setup panel has set up; its end brings the panel back.
     void startExhibition(bool cricket);
+    // Plays the career player's match of the draw; onOver hears its winner.
+    void startCareerMatch(const CareerMatch& match, MatchOverHandler onOver);
+    // The first page of the setup panel, no match, no draws, the dark look.
+    void backToStartMenu();
+    CareerWindows& career() { return *m_career; }
     // Shows the player selection for one or two humans.
     void GetPlayers(int humans);
     // The New command: back to the first page of the setup panel.
@@ -79,6 +88,7 @@ public:
     bool boardVisible() const override;
     bool confirm(std::string_view question) override;
     void showSetupMenu() override;
+    void stopSounds() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -93,16 +103,20 @@ private:
     void undoDisguise();
     void layoutControls();
     void frameDelay();
+    // Closes the career windows and the score entry, without questions.
+    void closeOtherWindows();
 
     GameState& m_st;
     double m_timeScale;
     MatchEngine m_engine;
     SetupMenu m_menu;
+    CareerWindows* m_career = nullptr;
     picNewGame* m_picNewGame = nullptr;
     std::array<picCricket*, 3> m_picCricket{};
     bool m_disguised = false;
     QStringList m_infos;
     bool m_optionBusy = false;
+    QPointer<QDialog> m_scoreEntry; // the score entry while it is open
     int m_pendingOption = 0;
     SoundPlayer* m_sound = nullptr;
     QTimer* m_tmrConfuse = nullptr;

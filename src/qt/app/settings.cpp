@@ -39,6 +39,13 @@ void saveAppPath(const QString& folder)
     s.setValue(QStringLiteral("AppPath"), folder);
 }
 
+void saveCricket(bool unlocked)
+{
+    auto s = store();
+    s.beginGroup(kGroup);
+    s.setValue(QStringLiteral("Cricket"), unlocked ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
 void saveSound(bool on)
 {
     auto s = store();

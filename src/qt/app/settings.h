@@ -10,6 +10,7 @@ struct Settings;
 void loadSettings(Settings& settings);
 void saveAppPath(const QString& folder);
 void saveSound(bool on);
+void saveCricket(bool unlocked);
 
 // "True"/"False" as the settings store them; anything else is false.
 bool settingBool(const QString& text, bool whenMissing, bool present);

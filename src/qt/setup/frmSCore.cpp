@@ -14,8 +14,9 @@
 namespace vantorelle {
 
 namespace {
-// Selects a field's whole text when it gets the focus; the score only once it
-// holds more than the digit that opened the window, so that digit is typed on.
+// Selects a field's whole text when it gets the focus. The score opens with
+// the digit that was typed to open the window, and that first time it stays
+// unselected, so the player types on after it.
 class SelectOnFocus : public QObject {
 public:
     using QObject::QObject;
@@ -26,18 +27,23 @@ public:
         auto* edit = qobject_cast<QLineEdit*>(o);
         if (!edit)
             return false;
-        if (edit->objectName() != "txtScore" || edit->text().size() > 1) {
-            QTimer::singleShot(0, edit, &QLineEdit::selectAll);
-        } else {
-            // The line edit selects its text itself when the window opens;
-            // the opening digit must stay, with the cursor after it.
+        const bool opening = edit->objectName() == "txtScore" && !m_scoreFocused;
+        if (edit->objectName() == "txtScore")
+            m_scoreFocused = true;
+        if (opening && edit->text().size() <= 1) {
+            // The line edit selects its text itself when the window opens.
             QTimer::singleShot(0, edit, [edit] {
                 edit->deselect();
                 edit->setCursorPosition(static_cast<int>(edit->text().size()));
             });
+        } else if (edit->objectName() != "txtScore" || edit->text().size() > 1) {
+            QTimer::singleShot(0, edit, &QLineEdit::selectAll);
         }
         return false;
     }
+
+private:
+    bool m_scoreFocused = false;
 };
 } // namespace
 

@@ -25,17 +25,32 @@ QPixmap gradientPixmap(QSize size, Rgb colour, qreal devicePixelRatio)
     return pm;
 }
 
+const QPixmap& GradientCache::get(QSize size, Rgb colour, qreal devicePixelRatio)
+{
+    if (m_pixmap.isNull() || m_pixmap.size() != size * devicePixelRatio || !(m_colour == colour)) {
+        m_pixmap = gradientPixmap(size, colour, devicePixelRatio);
+        m_colour = colour;
+    }
+    return m_pixmap;
+}
+
 GradientBackground::GradientBackground(const Rgb& colour, QWidget* parent) : QWidget(parent), m_colour(colour) {}
 
 void GradientBackground::paintEvent(QPaintEvent*)
 {
-    const qreal dpr = devicePixelRatioF();
-    if (m_cache.isNull() || m_cache.size() != size() * dpr || !(m_cachedColour == m_colour)) {
-        m_cache = gradientPixmap(size(), m_colour, dpr);
-        m_cachedColour = m_colour;
-    }
     QPainter p(this);
-    p.drawPixmap(0, 0, m_cache);
+    p.drawPixmap(0, 0, m_cache.get(size(), m_colour, devicePixelRatioF()));
+}
+
+ThemedDialog::ThemedDialog(const Rgb& colour, QWidget* parent) : QDialog(parent), m_colour(colour)
+{
+    setStyleSheet(QStringLiteral("QLabel { color: white; } QCheckBox { color: white; }"));
+}
+
+void ThemedDialog::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_cache.get(size(), m_colour, devicePixelRatioF()));
 }
 
 } // namespace vantorelle

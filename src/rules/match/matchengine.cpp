@@ -41,19 +41,25 @@ bool within99(int x, int y, int ox, int oy)
     return std::abs(x - ox) <= 99 && std::abs(y - oy) <= 99;
 }
 
-// Counts the darts being handled for the life of a scope.
-class Depth {
+} // namespace
+
+// Counts the darts being handled for the life of a scope; like the flags, the
+// count belongs to one match.
+class MatchEngine::Depth {
 public:
-    explicit Depth(int& depth) : m_depth(depth) { ++m_depth; }
-    ~Depth() { --m_depth; }
+    explicit Depth(MatchEngine& engine) : m_engine(engine), m_serial(engine.m_serial) { ++m_engine.m_dartDepth; }
+    ~Depth()
+    {
+        if (m_engine.m_serial == m_serial)
+            --m_engine.m_dartDepth;
+    }
     Depth(const Depth&) = delete;
     Depth& operator=(const Depth&) = delete;
 
 private:
-    int& m_depth;
+    MatchEngine& m_engine;
+    unsigned m_serial;
 };
-
-} // namespace
 
 MatchEngine::MatchEngine(MatchState& match, BoardView& view, const Settings& settings, const RunFlags& flags,
                          const RosterFile& roster, const CareerState& career, const std::string& appFolder,
@@ -83,6 +89,7 @@ void MatchEngine::nextSerial()
     m_turnEnding = false;
     m_taking = false;
     m_open = false;
+    m_dartDepth = 0;
     m_inbox.clear();
 }
 
@@ -97,6 +104,7 @@ void MatchEngine::abandon()
     nextSerial();
     m_onOver = {};
     m_match.blnStopped = true;
+    m_host.stopSounds();
     stopAiming();
     m_host.clearBoard();
     m_view.dartInHand = {};
@@ -177,7 +185,7 @@ void MatchEngine::ThrowDart(int x, int y, std::string_view netBed, std::string_v
         landing = GetScore(x, y, m_match.player(m_match.currentPlayer).realBoard, m_rng);
     }
     {
-        Depth depth(m_dartDepth);
+        Depth depth(*this);
         landDart(x, y, landing, netBed.empty());
     }
     if (m_dartDepth == 0)
@@ -497,7 +505,12 @@ void MatchEngine::startMatch(bool cricket, MatchOverHandler onOver)
     m_onOver = std::move(onOver);
     m_match.cricket = cricket;
     m_match.seat = seatsFor(m_match.numberOfPlayers, m_match.networkGame, m_match.isChallenger);
-    const std::string pairing = m_match.player(1).name + " v " + m_match.player(2).name;
+    // A career match shows each player's nationality and rank beside his name.
+    auto named = [this](int p) {
+        const std::string& tag = m_match.tag[static_cast<std::size_t>(p)];
+        return m_match.player(p).name + (m_match.bytGameType == 2 ? ", " + tag : std::string());
+    };
+    const std::string pairing = named(1) + " v " + named(2);
     if (cricket) {
         m_view.cricketBoardShown = true;
         m_host.refresh();
@@ -518,8 +531,13 @@ void MatchEngine::startMatch(bool cricket, MatchOverHandler onOver)
     if (!m_referee.Say("Bullseye", on(serial)))
         return;
     const int w = ThrowForStart();
-    if (w == 0 || !stillOn(serial))
+    if (!stillOn(serial))
         return;
+    if (w == 0) {
+        // The bull-up gave up (quitting, the board closed): no match is left half started.
+        abandon();
+        return;
+    }
     handOverAfterBullUp(w);
 }
 
@@ -679,18 +697,12 @@ bool MatchEngine::showStats()
     const std::string remembered = m_view.comments;
     if (auto first = averagesMessage(m_match))
         comment(*first);
-    std::string shown = m_view.comments;
     if (!pauseFor(serial, 3))
         return false;
-    // A dart thrown meanwhile has the line; the statistics give way to it.
-    if (m_view.comments != shown)
-        return true;
     comment(highTurnsMessage(m_match));
-    shown = m_view.comments;
     if (!pauseFor(serial, 3))
         return false;
-    if (m_view.comments == shown)
-        comment(remembered);
+    comment(remembered);
     return true;
 }
 
@@ -705,8 +717,7 @@ void MatchEngine::DoHint()
     const std::string remembered = m_view.comments;
     const int remaining = m_match.player(m_match.currentPlayer).score - m_match.bytTurnScore;
     comment(hintText(remaining, Suggestion(remaining, 3 - m_match.bytDart, m_computer.OpponentScore(), m_rng)));
-    const std::string shown = m_view.comments;
-    if (pauseFor(serial, 2) && m_view.comments == shown)
+    if (pauseFor(serial, 2))
         comment(remembered);
 }
 
@@ -724,6 +735,8 @@ bool MatchEngine::canEnterScore() const
 
 void MatchEngine::bookEnteredTurn(int darts, int score, int dartsAtDouble)
 {
+    if (!canEnterScore())
+        return; // the turn is no longer his to type, or the match has gone
     const unsigned serial = m_serial;
     const int p = m_match.currentPlayer;
     const int rem = m_match.player(p).score;

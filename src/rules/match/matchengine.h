@@ -67,6 +67,9 @@ public:
     void abandon();
     // A match is being played (from the bull-up to its last dart).
     bool matchRunning() const { return !m_match.blnStopped; }
+    // Changes whenever a match starts, ends or is abandoned: a window that
+    // waits (a flight, a message) asks it whether its match is still on.
+    unsigned serial() const { return m_serial; }
 
     // A dart from the other machine: taken now when the match can take it,
     // else kept until it can. Darts for a player the other machine does not
@@ -103,6 +106,7 @@ public:
 
 private:
     class MatchFlag;
+    class Depth;
 
     // A new serial: the flows of the match before it give up at their next look.
     void nextSerial();

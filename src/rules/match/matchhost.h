@@ -37,6 +37,8 @@ public:
     virtual bool boardVisible() const = 0;
     // A Yes/No question; true for Yes.
     virtual bool confirm(std::string_view question) = 0;
+    // Silence whatever clip is playing.
+    virtual void stopSounds() = 0;
     // The setup panel is back on its first page.
     virtual void showSetupMenu() = 0;
 };

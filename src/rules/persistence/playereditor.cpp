@@ -104,21 +104,13 @@ NewCareerCheck checkNewCareerPlayer(const PlayerEntry& entry, const std::vector<
         out.error = "A name may hold only letters, digits, hyphens, apostrophes and full stops.";
         return out;
     }
+    out.firstName = first;
+    out.secondName = second;
+    out.nationality = trimmed(entry.nationality);
     out.careerName = first + " " + second;
     out.playerAverage = *average;
     out.realBoard = entry.realBoard;
     return out;
-}
-
-std::vector<std::string> buildCareerRoster(const std::vector<std::string>& rosterLines, const PlayerEntry& entry)
-{
-    std::vector<std::string> roster;
-    roster.reserve(160);
-    for (std::size_t i = 0; i < 159; ++i)
-        roster.push_back(i < rosterLines.size() ? rosterLines[i] : std::string());
-    roster.push_back("160," + trimmed(entry.firstName) + "," + trimmed(entry.secondName) + "," +
-                     trimmed(entry.nationality) + ",0,0,0,0,0,0,0,0,0,0,0,0,0");
-    return roster;
 }
 
 RosterEdit editRosterEntry(const std::vector<std::string>& rosterLines, int index, const PlayerEntry& entry)

@@ -30,16 +30,15 @@ struct PlayerEntry {
 // that failed, or the career player's values.
 struct NewCareerCheck {
     std::string error;
+    std::string firstName; // trimmed
+    std::string secondName;
+    std::string nationality;
     std::string careerName; // "First Second"
     int playerAverage = 0;
     bool realBoard = false;
     bool ok() const { return error.empty(); }
 };
 NewCareerCheck checkNewCareerPlayer(const PlayerEntry& entry, const std::vector<std::string>& rosterLines);
-
-// The career roster: the roster file's players 1 to 159, and the career
-// player entering at rank 160 with no points.
-std::vector<std::string> buildCareerRoster(const std::vector<std::string>& rosterLines, const PlayerEntry& entry);
 
 // Editing the roster file: the shown entry with the boxes' names and
 // nationality, its rank and points kept. An empty name or an unknown

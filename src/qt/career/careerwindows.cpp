@@ -1,0 +1,179 @@
+#include "qt/career/careerwindows.h"
+
+#include <QDir>
+#include <utility>
+#include <QMessageBox>
+
+#include "qt/app/disk.h"
+#include "qt/app/frmDarts.h"
+#include "qt/career/frmDisplayRankingPoints.h"
+#include "qt/career/frmRosters.h"
+#include "qt/career/frmSchedule.h"
+#include "qt/career/frmStructure.h"
+#include "qt/persistence/frmPlayerEditor.h"
+#include "rules/app/gamestate.h"
+#include "rules/career/calendar.h"
+#include "rules/career/draws.h"
+#include "rules/career/points.h"
+#include "rules/persistence/careerfile.h"
+#include "rules/persistence/historyfile.h"
+
+namespace vantorelle {
+
+void closeQuietly(QWidget* w, bool& unloading)
+{
+    if (!w)
+        return;
+    const bool was = std::exchange(unloading, true);
+    w->close();
+    unloading = was;
+}
+
+CareerWindows::CareerWindows(GameState& st, Rng& rng, frmDarts& main, double timeScale)
+    : QObject(&main), m_st(st), m_rng(rng), m_main(main), m_timeScale(timeScale)
+{
+}
+
+CareerWindows::~CareerWindows() = default;
+
+frmSchedule* CareerWindows::schedule() const
+{
+    return m_schedule;
+}
+frmRosters* CareerWindows::rosters() const
+{
+    return m_rosters;
+}
+frmPlayerEditor* CareerWindows::editor() const
+{
+    return m_editor;
+}
+frmDisplayRankingPoints* CareerWindows::rankingPoints() const
+{
+    return m_points;
+}
+
+void CareerWindows::tell(const QString& text)
+{
+    QMessageBox::warning(&m_main, QStringLiteral("VANTORELLE!"), text);
+}
+
+bool CareerWindows::careerLoaded() const
+{
+    return !m_st.career.roster.empty() && !m_st.career.roster.front().empty();
+}
+
+bool CareerWindows::saveCareer()
+{
+    const std::string text = SaveCareer(m_st.career, m_st.match.matchStats[1]);
+    const std::string path =
+        QDir(QString::fromStdString(m_st.dataFolder)).filePath(QString::fromStdString(careerFileName(m_st.career.careerName))).toStdString();
+    std::string why;
+    if (saveTextFile(path, text, &why))
+        return true;
+    tell(QStringLiteral("The career could not be saved (%1). The file keeps what was saved before.")
+             .arg(QString::fromStdString(why)));
+    return false;
+}
+
+bool CareerWindows::appendHistory(const std::string& line)
+{
+    const std::string path = QDir(QString::fromStdString(m_st.dataFolder))
+                                 .filePath(QString::fromStdString(historyFileName(m_st.career.careerName)))
+                                 .toStdString();
+    std::string text = readTextFile(path).value_or(std::string());
+    if (!text.empty() && text.back() != '\n')
+        text += "\r\n";
+    text += line;
+    std::string why;
+    if (saveTextFile(path, text, &why))
+        return true;
+    tell(QStringLiteral("The player history could not be written (%1).").arg(QString::fromStdString(why)));
+    return false;
+}
+
+void CareerWindows::openNewCareerEditor()
+{
+    closeQuietly(m_editor, m_st.flags.unloading);
+    m_editor = new frmPlayerEditor(*this, false, &m_main);
+    m_editor->setAttribute(Qt::WA_DeleteOnClose);
+    m_editor->show();
+}
+
+void CareerWindows::openRosterEditor()
+{
+    closeQuietly(m_editor, m_st.flags.unloading);
+    frmPlayerEditor editor(*this, true, &m_main);
+    m_editor = &editor;
+    editor.exec();
+}
+
+void CareerWindows::showCalendar()
+{
+    if (!m_schedule) {
+        m_schedule = new frmSchedule(*this, &m_main);
+        m_schedule->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_schedule->Populate();
+    m_schedule->show();
+    m_schedule->raise();
+    m_schedule->activateWindow();
+    m_schedule->bookFinishedTournament();
+}
+
+void CareerWindows::startTournament()
+{
+    const std::string theme = StartTournament(m_st.career);
+    m_main.ChangeTheme(theme);
+    closeQuietly(m_schedule, m_st.flags.unloading);
+    {
+        frmStructure structure(m_st, &m_main);
+        structure.exec();
+    }
+    // Closing the structure makes the draw, whichever way it was closed.
+    BuildDraw(m_st.career, m_rng);
+    closeQuietly(m_rosters, m_st.flags.unloading);
+    m_rosters = new frmRosters(*this, &m_main);
+    m_rosters->setAttribute(Qt::WA_DeleteOnClose);
+    m_rosters->show();
+    m_rosters->DisplayGroup('A');
+}
+
+void CareerWindows::showRankingPoints(const std::vector<std::string>& lines)
+{
+    closeQuietly(m_points, m_st.flags.unloading);
+    m_points = new frmDisplayRankingPoints(*this, lines, &m_main);
+    m_points->setAttribute(Qt::WA_DeleteOnClose);
+    m_points->show();
+    m_points->raise();
+}
+
+void CareerWindows::showRankings()
+{
+    frmRankings rankings(m_st.view.mainColour, WorldRankings(m_st.career.roster, m_st.roster.lines), &m_main);
+    rankings.exec();
+}
+
+void CareerWindows::backToStartMenu()
+{
+    m_main.backToStartMenu();
+}
+
+void CareerWindows::closeAll()
+{
+    bool& unloading = m_st.flags.unloading;
+    closeQuietly(m_points, unloading);
+    closeQuietly(m_editor, unloading);
+    closeQuietly(m_rosters, unloading);
+    closeQuietly(m_schedule, unloading);
+}
+
+void CareerWindows::minimiseAll()
+{
+    if (m_rosters)
+        m_rosters->showMinimized();
+    if (m_schedule)
+        m_schedule->showMinimized();
+}
+
+} // namespace vantorelle

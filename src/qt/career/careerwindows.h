@@ -1,0 +1,82 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <string>
+#include <vector>
+
+namespace vantorelle {
+
+class frmDarts;
+class frmDisplayRankingPoints;
+class frmPlayerEditor;
+class frmRosters;
+class frmSchedule;
+struct GameState;
+class Rng;
+
+// The career's windows and what they share: the career file and the
+// history file on disk, the road back to the start menu, and closing them
+// all when a new game, a load or quitting takes over.
+class CareerWindows : public QObject {
+    Q_OBJECT
+public:
+    CareerWindows(GameState& st, Rng& rng, frmDarts& main, double timeScale);
+    ~CareerWindows() override;
+
+    // The player editor: a new career's player (modeless), or the roster file (modal).
+    void openNewCareerEditor();
+    void openRosterEditor();
+    // The calendar, which books a finished tournament once when it opens.
+    void showCalendar();
+    // The calendar's CONTINUE: the tournament's look, its structure, then its draw.
+    void startTournament();
+    // The RANKING POINTS window of a finished tournament, then the calendar.
+    void showRankingPoints(const std::vector<std::string>& lines);
+    // The world rankings, modal.
+    void showRankings();
+
+    // Writes the career file. A failure is told to the player and leaves the
+    // old file as it was.
+    bool saveCareer();
+    // Appends a line to the career's history file.
+    bool appendHistory(const std::string& line);
+    // A career is loaded: its roster holds players.
+    bool careerLoaded() const;
+
+    // The close box of the calendar or the draw window, answered Yes: the
+    // main window's first page, empty draws, the dark look.
+    void backToStartMenu();
+    // Closes every career window without a question (New, Load, Quit).
+    void closeAll();
+    // The boss key: the career windows go out of sight too.
+    void minimiseAll();
+
+    // The windows while they are open; null otherwise.
+    frmSchedule* schedule() const;
+    frmRosters* rosters() const;
+    frmPlayerEditor* editor() const;
+    frmDisplayRankingPoints* rankingPoints() const;
+
+    GameState& state() { return m_st; }
+    Rng& rng() { return m_rng; }
+    frmDarts& main() { return m_main; }
+    double timeScale() const { return m_timeScale; }
+
+private:
+    void tell(const QString& text);
+
+    GameState& m_st;
+    Rng& m_rng;
+    frmDarts& m_main;
+    double m_timeScale;
+    QPointer<frmPlayerEditor> m_editor;
+    QPointer<frmSchedule> m_schedule;
+    QPointer<frmRosters> m_rosters;
+    QPointer<frmDisplayRankingPoints> m_points;
+};
+
+// A window that closes without asking: the flag that silences the close box
+// is raised around it.
+void closeQuietly(QWidget* w, bool& unloading);
+
+} // namespace vantorelle

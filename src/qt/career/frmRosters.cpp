@@ -1,0 +1,216 @@
+#include "qt/career/frmRosters.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "qt/app/frmDarts.h"
+#include "qt/app/settings.h"
+#include "qt/career/careerwindows.h"
+#include "rules/app/gamestate.h"
+#include "rules/career/roster.h"
+
+namespace vantorelle {
+
+namespace {
+
+// Where ladder label n stands: its column (0..9, the final in the middle),
+// its first row of 32 and how many rows it spans.
+struct Place {
+    int column, row, span;
+};
+Place placeOf(int label)
+{
+    // Each half is rounds of 16, 8, 4, 2 and 1 names, from the outside in.
+    static constexpr int kStart[] = {1, 17, 25, 29, 31};
+    const bool right = label >= 32;
+    const int n = right ? label - 31 : label;
+    int round = 0;
+    for (int r = 4; r >= 0; --r)
+        if (n >= kStart[r]) {
+            round = r;
+            break;
+        }
+    const int k = n - kStart[round];
+    const int span = 2 << round;
+    return {right ? 9 - round : round, k * span, span};
+}
+
+} // namespace
+
+frmRosters::frmRosters(CareerWindows& career, QWidget* parent)
+    : ThemedDialog(career.state().view.mainColour, parent), m_career(career), m_rs(OpenRosters(career.state().career))
+{
+    setObjectName(QStringLiteral("frmRosters"));
+    setWindowTitle(QStringLiteral(" TOURNAMENT"));
+    setModal(false);
+    auto* box = new QVBoxLayout(this);
+    m_lblTournament = new QLabel(this);
+    m_lblTournament->setObjectName(QStringLiteral("lblTournament"));
+    m_lblTournament->setFont(QFont(QStringLiteral("DejaVu Sans"), 15, QFont::Bold));
+    m_lblTournament->setAlignment(Qt::AlignCenter);
+    box->addWidget(m_lblTournament);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(0);
+    const QFont nameFont(QStringLiteral("DejaVu Sans"), 8);
+    for (int n = 1; n <= Ladder::kLabels; ++n) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QStringLiteral("lblLadder_%1").arg(n));
+        l->setFont(nameFont);
+        l->setMinimumWidth(96);
+        l->setAlignment(Qt::AlignCenter);
+        l->setStyleSheet(QStringLiteral("QLabel { color: white; background: rgba(0,0,0,110); border-radius: 3px; "
+                                        "padding: 1px 3px; }"));
+        const Place p = placeOf(n);
+        grid->addWidget(l, p.row, p.column, p.span, 1, Qt::AlignVCenter);
+        m_lblLadder[static_cast<std::size_t>(n)] = l;
+    }
+    box->addLayout(grid, 1);
+
+    auto* row = new QHBoxLayout;
+    auto add = [&](const QString& name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        row->addWidget(b);
+        return b;
+    };
+    for (char g : {'A', 'B', 'C', 'D'}) {
+        auto* b = add(QStringLiteral("cmd%1").arg(QLatin1Char(g)), QString(QLatin1Char(g)));
+        b->setFixedWidth(36);
+        connect(b, &QPushButton::clicked, this, [this, g] { DisplayGroup(g); });
+    }
+    m_cmdE = add(QStringLiteral("cmdE"), QStringLiteral("Eliminator"));
+    connect(m_cmdE, &QPushButton::clicked, this, &frmRosters::DisplayEliminator);
+    auto* f = add(QStringLiteral("cmdF"), QStringLiteral("Final 32"));
+    connect(f, &QPushButton::clicked, this, &frmRosters::DisplayFinal32);
+    row->addStretch(1);
+    m_cmdContinue = add(QStringLiteral("cmdContinue"), QStringLiteral("CONTINUE"));
+    connect(m_cmdContinue, &QPushButton::clicked, this, &frmRosters::cmdContinue_Click);
+    box->addLayout(row);
+    m_cmdE->setEnabled(eliminatorEnabled(career.state().career.tournamentNo));
+
+    m_tmrHuman = new QTimer(this);
+    m_tmrHuman->setObjectName(QStringLiteral("tmrHuman"));
+    m_tmrHuman->setInterval(100);
+    connect(m_tmrHuman, &QTimer::timeout, this, &frmRosters::tmrHuman_Timer);
+    showLadder(Ladder{}); // every label empty until a view is chosen
+    resize(1080, 640);
+}
+
+void frmRosters::showLadder(const Ladder& ladder)
+{
+    m_ladder = ladder;
+    m_lblTournament->setText(QString::fromStdString(ladder.title));
+    for (int n = 1; n <= Ladder::kLabels; ++n) {
+        auto* l = m_lblLadder[static_cast<std::size_t>(n)];
+        l->setText(QString::fromStdString(ladder.label[static_cast<std::size_t>(n)]));
+        // A hidden label keeps its place, so the ladder does not jump about.
+        QSizePolicy keep = l->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        l->setSizePolicy(keep);
+        l->setVisible(ladder.visible[static_cast<std::size_t>(n)]);
+    }
+}
+
+void frmRosters::DisplayGroup(char group)
+{
+    showLadder(vantorelle::DisplayGroup(m_career.state().career, m_rs.strTournament, group));
+}
+
+void frmRosters::DisplayEliminator()
+{
+    showLadder(vantorelle::DisplayEliminator(m_career.state().career, m_rs.strTournament));
+}
+
+void frmRosters::DisplayFinal32()
+{
+    showLadder(vantorelle::DisplayFinal32(m_career.state().career, m_rs.strTournament));
+}
+
+void frmRosters::cmdContinue_Click()
+{
+    m_cmdContinue->setEnabled(false);
+    GameState& st = m_career.state();
+    apply(ContinueDraw(st.career, m_rs, st.settings.cricketUnlocked, m_career.rng()));
+}
+
+void frmRosters::tmrHuman_Timer()
+{
+    if (m_rs.strWinner.empty())
+        return;
+    GameState& st = m_career.state();
+    const DrawStep step = HumanMatchTick(st.career, m_rs, st.settings.cricketUnlocked);
+    if (!step.waiting)
+        m_tmrHuman->stop();
+    apply(step);
+}
+
+void frmRosters::apply(const DrawStep& step)
+{
+    GameState& st = m_career.state();
+    if (step.step != 0 || !step.waiting)
+        showLadder(Display(st.career, m_rs.strTournament, step.show));
+    if (step.saveCareer)
+        m_career.saveCareer();
+    m_cmdContinue->setEnabled(step.continueEnabled);
+    if (step.end) {
+        frmDarts& main = m_career.main();
+        main.showInfo(step.end->message);
+        if (step.end->cricketUnlocked) {
+            QMessageBox::information(this, QStringLiteral("VANTORELLE!"), QString::fromLatin1(kCricketMessage));
+            st.settings.cricketUnlocked = true;
+            saveCricket(true);
+        }
+        m_career.showRankingPoints(step.end->rankingPoints);
+        closeQuietly(this, st.flags.unloading);
+        return;
+    }
+    if (step.careerMatch)
+        playCareerMatch(*step.careerMatch);
+}
+
+void frmRosters::playCareerMatch(const CareerMatch& match)
+{
+    QMessageBox::information(this, QStringLiteral("VANTORELLE!"), QString::fromStdString(match.length.message));
+    showMinimized();
+    m_tmrHuman->start();
+    QPointer<frmRosters> self(this);
+    m_career.main().startCareerMatch(match, [self](const MatchResult& result) {
+        if (!self)
+            return;
+        self->m_rs.strWinner = upperCase(result.name);
+        self->showNormal();
+        self->raise();
+        self->activateWindow();
+    });
+}
+
+void frmRosters::closeEvent(QCloseEvent* e)
+{
+    GameState& st = m_career.state();
+    if (st.flags.unloading || st.flags.quitting) {
+        m_tmrHuman->stop();
+        e->accept();
+        return;
+    }
+    const auto answer = QMessageBox::question(this, QStringLiteral("VANTORELLE!"),
+                                              QStringLiteral("Are you sure you want to quit the current game?"),
+                                              QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes) {
+        e->ignore();
+        return;
+    }
+    m_tmrHuman->stop();
+    e->accept();
+    m_career.backToStartMenu();
+}
+
+} // namespace vantorelle
