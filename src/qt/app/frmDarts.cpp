@@ -175,8 +175,10 @@ void frmDarts::lblOption_Click(int option)
         startExhibition(false);
         break;
     case SetupNext::CareerEditor:
-        // The career's values are set; its player is made in the editor.
+        // The career's values are set; its player is made in the editor. The
+        // panel makes way for the career's windows until the career ends.
         m_menu.firstPage();
+        m_st.view.setupVisible = false;
         refresh();
         m_career->openNewCareerEditor();
         break;

@@ -36,21 +36,31 @@ CareerWindows::CareerWindows(GameState& st, Rng& rng, frmDarts& main, double tim
 
 CareerWindows::~CareerWindows() = default;
 
+namespace {
+// A window closed with delete-on-close lingers until the event loop deletes
+// it; it counts as gone from the moment it is hidden.
+template <class W>
+W* open(const QPointer<W>& w)
+{
+    return w && !w->isHidden() ? w.data() : nullptr;
+}
+} // namespace
+
 frmSchedule* CareerWindows::schedule() const
 {
-    return m_schedule;
+    return open(m_schedule);
 }
 frmRosters* CareerWindows::rosters() const
 {
-    return m_rosters;
+    return open(m_rosters);
 }
 frmPlayerEditor* CareerWindows::editor() const
 {
-    return m_editor;
+    return open(m_editor);
 }
 frmDisplayRankingPoints* CareerWindows::rankingPoints() const
 {
-    return m_points;
+    return open(m_points);
 }
 
 void CareerWindows::tell(const QString& text)
@@ -110,7 +120,7 @@ void CareerWindows::openRosterEditor()
 
 void CareerWindows::showCalendar()
 {
-    if (!m_schedule) {
+    if (!schedule()) {
         m_schedule = new frmSchedule(*this, &m_main);
         m_schedule->setAttribute(Qt::WA_DeleteOnClose);
     }

@@ -1,6 +1,7 @@
 #include "qt/persistence/frmPlayerEditor.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -249,8 +250,18 @@ void frmPlayerEditor::createCareer()
     const std::string path = QDir(qs(st.dataFolder)).filePath(qs(car)).toStdString();
     if (existing && *existing != path)
         removeFile(*existing);
+    m_created = true;
     m_career.showCalendar();
     closeQuietly(this, st.flags.unloading);
+}
+
+void frmPlayerEditor::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    // A new career given up: back to the setup panel.
+    const GameState& st = m_career.state();
+    if (!m_blnEdit && !m_created && !st.flags.unloading && !st.flags.quitting)
+        m_career.backToStartMenu();
 }
 
 } // namespace vantorelle

@@ -26,6 +26,9 @@ public:
     void cmdDone_Click();
     int index() const { return m_index; }
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void showEntry();
     void showFlag();
@@ -36,6 +39,7 @@ private:
     CareerWindows& m_career;
     bool m_blnEdit;
     int m_index = 1;
+    bool m_created = false;
     QLineEdit* m_txtFirstName = nullptr;
     QLineEdit* m_txtSecondName = nullptr;
     QComboBox* m_cboNationality = nullptr;

@@ -52,8 +52,10 @@ SetupNext SetupMenu::chooseClass(int k)
     m_match.difficulty = k - 1;
     m_match.aimSpeed = 96 + 8 * k;
     m_match.bytClass = k;
-    if (m_match.bytGameType == 2)
+    if (m_match.bytGameType == 2) {
+        m_career.bytClass = k;
         return SetupNext::CareerEditor;
+    }
     m_match.blnStopped = false;
     m_view.setupVisible = false;
     m_match.player(1).name = upperCase(m_career.careerName);

@@ -1,0 +1,267 @@
+// A career played through its windows: the player made in the editor, the
+// calendar, the structure, the draw, the career player's matches on the
+// board, the points and the calendar again.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "gui/guihelpers.h"
+#include "qt/career/careerwindows.h"
+#include "qt/career/frmDisplayRankingPoints.h"
+#include "qt/career/frmRosters.h"
+#include "qt/career/frmSchedule.h"
+#include "qt/career/frmStructure.h"
+#include "qt/persistence/frmPlayerEditor.h"
+#include "qt/ui/frmInfo.h"
+#include "rules/match/bed.h"
+#include "rules/match/board.h"
+#include "rules/career/roster.h"
+#include "rules/persistence/careerfile.h"
+
+using namespace vantorelle;
+using namespace vantorelle::testing;
+
+namespace {
+
+QStringList fileLines(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(f.readAll());
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.pop_back();
+    return lines;
+}
+
+void fillEditor(frmPlayerEditor* e, const QString& first, const QString& second, const QString& nat)
+{
+    e->findChild<QLineEdit*>(QStringLiteral("txtFirstName"))->setText(first);
+    e->findChild<QLineEdit*>(QStringLiteral("txtSecondName"))->setText(second);
+    e->findChild<QComboBox*>(QStringLiteral("cboNationality"))->setCurrentText(nat);
+}
+
+// Plays the career as a player would, one step per tick: answers what asks,
+// throws the career player's darts (nine-darters), presses CONTINUE and OK.
+class CareerDriver : public QObject {
+public:
+    explicit CareerDriver(RunningGame& g) : m_g(g)
+    {
+        m_timer.setInterval(2);
+        connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
+        m_timer.start();
+    }
+    QStringList messages; // every message box and overlay text, in order
+
+private:
+    void tick()
+    {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                messages << box->text();
+                box->button(box->standardButtons() & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok)->click();
+            } else if (auto* s = qobject_cast<frmStructure*>(modal)) {
+                s->accept();
+            } else if (auto* info = qobject_cast<frmInfo*>(modal)) {
+                info->close();
+            }
+            return;
+        }
+        GameState& st = m_g.st();
+        CareerWindows& career = m_g.win().career();
+        if (auto* points = career.rankingPoints()) {
+            QTimer::singleShot(0, points, [points] { points->close(); });
+            return;
+        }
+        MatchEngine& e = m_g.win().engine();
+        if (!st.match.blnStopped) {
+            if (st.match.blnBullUp) {
+                if (st.match.currentPlayer == 1 && st.match.bytDart == 0 && !st.match.blnBullDartDown)
+                    e.ThrowDart(board::kBullUpX, board::kBullUpY + 400);
+                return;
+            }
+            if (st.view.yellowPlayer == 1 && st.match.currentPlayer == 1 && st.match.bytDart < 3) {
+                const Point p = *GetCoords(dartFor(st.match.player(1).score - st.match.bytTurnScore));
+                e.ThrowDart(p.x, p.y);
+            }
+            return;
+        }
+        if (auto* r = career.rosters()) {
+            auto* cont = r->findChild<QPushButton*>(QStringLiteral("cmdContinue"));
+            if (cont->isEnabled() && !r->isMinimized())
+                QTimer::singleShot(0, r, [r] { r->cmdContinue_Click(); });
+        }
+    }
+
+    // A quick way home from any score: treble 20s, then down to 40, then the double.
+    static std::string dartFor(int left)
+    {
+        if (left > 100)
+            return "T20";
+        if (left > 40) {
+            const int r = left - 40;
+            if (r <= 20)
+                return makeBed('S', r);
+            if (r % 3 == 0)
+                return makeBed('T', r / 3);
+            if (r % 2 == 0)
+                return makeBed('D', r / 2);
+            return "S01";
+        }
+        return left % 2 == 0 ? makeBed('D', left / 2) : "S01";
+    }
+
+    RunningGame& m_g;
+    QTimer m_timer;
+};
+
+} // namespace
+
+TEST(Career, CreatingThePlayerChecksHisNameAndMakesTheCareer)
+{
+    RunningGame game(11);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    // An old history of the same name goes; an old career of it is asked about.
+    QFile his(game.data.filePath("Ivo Vane.his"));
+    ASSERT_TRUE(his.open(QIODevice::WriteOnly));
+    his.write("old\r\n");
+    his.close();
+
+    for (int option : {3, 1, 2}) // CAREER, SHORT, AMATEUR
+        game.win().lblOption_Click(option);
+    EXPECT_EQ(st.career.matchLength, 1);
+    EXPECT_EQ(st.match.bytClass, 2);
+    frmPlayerEditor* editor = game.win().career().editor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), " PLAYER EDITOR");
+    EXPECT_FALSE(editor->findChild<QPushButton*>(QStringLiteral("cmdNext"))->isVisibleTo(editor));
+    EXPECT_FALSE(editor->findChild<QPushButton*>(QStringLiteral("cmdDone"))->isVisibleTo(editor));
+
+    // A blank typed into a name disappears at once.
+    auto* first = editor->findChild<QLineEdit*>(QStringLiteral("txtFirstName"));
+    first->setFocus();
+    QTest::keyClicks(first, QStringLiteral("I vo,"));
+    EXPECT_EQ(first->text(), "Ivo");
+
+    AutoAnswer ok(QMessageBox::Ok);
+    const std::string taken = rosterName(st.roster.lines[9]);
+    fillEditor(editor, QString::fromStdString(taken.substr(0, taken.find(' '))).toLower(),
+               QString::fromStdString(taken.substr(taken.find(' ') + 1)), QStringLiteral("WAL"));
+    editor->cmdSave_Click();
+    fillEditor(editor, QStringLiteral("Ivo"), QStringLiteral("Vane"), QString());
+    editor->cmdSave_Click();
+    editor->findChild<QCheckBox*>(QStringLiteral("chkScoring1"))->click();
+    editor->findChild<QLineEdit*>(QStringLiteral("txtAve"))->setText(QStringLiteral("101"));
+    fillEditor(editor, QStringLiteral("Ivo"), QStringLiteral("Vane"), QStringLiteral("SCO"));
+    editor->cmdSave_Click();
+    EXPECT_EQ(ok.texts, (QStringList{"Sorry, that name is already taken.", "Nationality must be selected.",
+                                     "Average must be between 30 and 100."}));
+
+    editor->findChild<QLineEdit*>(QStringLiteral("txtAve"))->setText(QStringLiteral("55"));
+    editor->cmdSave_Click();
+    EXPECT_EQ(game.win().career().editor(), nullptr);
+    EXPECT_EQ(st.career.careerName, "Ivo Vane");
+    EXPECT_TRUE(st.career.realBoard);
+    EXPECT_EQ(st.career.playerAverage, 55);
+    EXPECT_FALSE(QFile::exists(game.data.filePath("Ivo Vane.his")));
+    const QStringList lines = fileLines(game.data.filePath("Ivo Vane.car"));
+    ASSERT_EQ(lines.size(), kCareerFileLines);
+    EXPECT_TRUE(lines[0].endsWith(",True,55,2,1,1,0,0,0,0")) << lines[0].toStdString();
+    EXPECT_EQ(lines[160], "160,Ivo,Vane,SCO,0,0,0,0,0,0,0,0,0,0,0,0,0");
+
+    // The calendar is open on the first tournament, the average buttons shown.
+    frmSchedule* calendar = game.win().career().schedule();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->windowTitle(), " CURRENT TOURNAMENT CHAMPIONS");
+    EXPECT_EQ(calendar->findChild<QLabel*>(QStringLiteral("lblNext"))->text(),
+              "NEXT TOURNAMENT ON CALENDAR: CANADIAN GRAND PRIX");
+    EXPECT_EQ(calendar->findChild<QLabel*>(QStringLiteral("lblDiff"))->text(), "AMA");
+    EXPECT_TRUE(calendar->findChild<QPushButton*>(QStringLiteral("Command1"))->isVisibleTo(calendar));
+    calendar->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+    calendar->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+    calendar->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+    EXPECT_EQ(calendar->findChild<QLabel*>(QStringLiteral("lblDiff"))->text(), "PRO");
+    EXPECT_EQ(st.match.aimSpeed, 128);
+
+    // Creating it again asks before it overwrites; No keeps the old one.
+    game.win().career().openNewCareerEditor();
+    {
+        AutoAnswer no(QMessageBox::No);
+        fillEditor(game.win().career().editor(), QStringLiteral("IVO"), QStringLiteral("VANE"), QStringLiteral("SCO"));
+        game.win().career().editor()->cmdSave_Click();
+        ASSERT_FALSE(no.texts.isEmpty());
+        EXPECT_EQ(no.texts.back(), "A career for this player already exists. Overwrite?");
+        EXPECT_NE(game.win().career().editor(), nullptr);
+    }
+
+    // New closes the career's windows without asking, and empties the draws.
+    AutoAnswer yes(QMessageBox::Yes);
+    game.win().mnuNewGame_Click();
+    EXPECT_EQ(game.win().career().editor(), nullptr);
+    EXPECT_EQ(game.win().career().schedule(), nullptr);
+}
+
+TEST(Career, ATournamentPlayedThroughToTheCalendar)
+{
+    RunningGame game(5);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    for (int option : {3, 1, 1}) // CAREER, SHORT, BEGINNER
+        game.win().lblOption_Click(option);
+    frmPlayerEditor* editor = game.win().career().editor();
+    ASSERT_NE(editor, nullptr);
+    fillEditor(editor, QStringLiteral("Ivo"), QStringLiteral("Vane"), QStringLiteral("ENG"));
+    editor->cmdSave_Click();
+    QPointer<frmSchedule> calendar = game.win().career().schedule();
+    ASSERT_NE(calendar, nullptr);
+
+    CareerDriver driver(game);
+    QTimer::singleShot(0, calendar, [calendar] { calendar->cmdContinue_Click(); });
+    EXPECT_EQ(game.win().career().rosters(), nullptr);
+    ASSERT_TRUE(waitUntil([&] { return game.win().career().rosters() != nullptr; }, 5000));
+    frmRosters* draw = game.win().career().rosters();
+    EXPECT_EQ(draw->windowTitle(), " TOURNAMENT");
+    EXPECT_EQ(st.view.themeName, "CANADIAN GRAND PRIX");
+
+    // The tournament runs to its champion, then the points, then the calendar.
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            auto* c = game.win().career().schedule();
+            return c && c->isVisible() && st.career.tournamentNo == 2;
+        },
+        120000));
+    EXPECT_EQ(game.win().career().rosters(), nullptr);
+    const auto champion = std::find_if(driver.messages.begin(), driver.messages.end(),
+                                       [](const QString& m) { return m.startsWith("First to "); });
+    EXPECT_NE(champion, driver.messages.end()) << "the career player's match length was told";
+
+    // The finished tournament was booked once: one history line, NOSAVE, and
+    // the career saved at the calendar.
+    const QStringList history = fileLines(game.data.filePath("Ivo Vane.his"));
+    ASSERT_EQ(history.size(), 1);
+    EXPECT_TRUE(history[0].contains("CANADIAN GRAND PRIX")) << history[0].toStdString();
+    const QStringList car = fileLines(game.data.filePath("Ivo Vane.car"));
+    ASSERT_EQ(car.size(), kCareerFileLines);
+    EXPECT_EQ(car[519], "NOSAVE");
+    EXPECT_EQ(car[0].split(',')[6], "2");
+    // The world was re-ranked with this tournament's points.
+    int paid = 0;
+    for (const auto& line : st.career.roster)
+        paid += std::stoi(GetSplit(line, 5));
+    EXPECT_EQ(paid, 12 + 10 + 2 * 7 + 4 * 4 + 8 * 2);
+    EXPECT_TRUE(calendar.isNull()); // the calendar of the last tournament closed at CONTINUE
+    auto* next = game.win().career().schedule();
+    EXPECT_EQ(next->findChild<QLabel*>(QStringLiteral("lblNext"))->text(), "NEXT TOURNAMENT ON CALENDAR: US ALLCOMERS");
+    EXPECT_FALSE(next->findChild<QLabel*>(QStringLiteral("lblWinner_0"))->text().isEmpty());
+
+    // Opening the calendar again books nothing more.
+    game.win().career().showCalendar();
+    EXPECT_EQ(fileLines(game.data.filePath("Ivo Vane.his")).size(), 1);
+}
