@@ -59,12 +59,13 @@ frmRosters::frmRosters(CareerWindows& career, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(0);
-    const QFont nameFont(QStringLiteral("DejaVu Sans"), 8);
+    QFont nameFont(QStringLiteral("DejaVu Sans"));
+    nameFont.setPixelSize(10);
     for (int n = 1; n <= Ladder::kLabels; ++n) {
         auto* l = new QLabel(this);
         l->setObjectName(QStringLiteral("lblLadder_%1").arg(n));
         l->setFont(nameFont);
-        l->setMinimumWidth(96);
+        l->setFixedWidth(118);
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(QStringLiteral("QLabel { color: white; background: rgba(0,0,0,110); border-radius: 3px; "
                                         "padding: 1px 3px; }"));
@@ -102,7 +103,7 @@ frmRosters::frmRosters(CareerWindows& career, QWidget* parent)
     m_tmrHuman->setInterval(100);
     connect(m_tmrHuman, &QTimer::timeout, this, &frmRosters::tmrHuman_Timer);
     showLadder(Ladder{}); // every label empty until a view is chosen
-    resize(1080, 640);
+    resize(1260, 660);
 }
 
 void frmRosters::showLadder(const Ladder& ladder)
@@ -181,6 +182,9 @@ void frmRosters::playCareerMatch(const CareerMatch& match)
 {
     QMessageBox::information(this, QStringLiteral("VANTORELLE!"), QString::fromStdString(match.length.message));
     showMinimized();
+    // Where windows cannot be minimised, the board still comes to the front.
+    m_career.main().raise();
+    m_career.main().activateWindow();
     m_tmrHuman->start();
     QPointer<frmRosters> self(this);
     m_career.main().startCareerMatch(match, [self](const MatchResult& result) {

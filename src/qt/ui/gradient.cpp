@@ -39,18 +39,22 @@ GradientBackground::GradientBackground(const Rgb& colour, QWidget* parent) : QWi
 void GradientBackground::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, m_cache.get(size(), m_colour, devicePixelRatioF()));
+    p.drawPixmap(rect(), m_cache.get(size(), m_colour, devicePixelRatioF()));
 }
 
 ThemedDialog::ThemedDialog(const Rgb& colour, QWidget* parent) : QDialog(parent), m_colour(colour)
 {
-    setStyleSheet(QStringLiteral("QLabel { color: white; } QCheckBox { color: white; }"));
+    // White text on the gradient. A palette, not a style sheet, so that the
+    // message boxes this window opens keep their own look.
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    setPalette(pal);
 }
 
 void ThemedDialog::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, m_cache.get(size(), m_colour, devicePixelRatioF()));
+    p.drawPixmap(rect(), m_cache.get(size(), m_colour, devicePixelRatioF()));
 }
 
 } // namespace vantorelle
