@@ -33,7 +33,6 @@ HEADER = ("VANTORELLE ROSTER", "1")
 PLAYER_COUNT = 160
 TOURNAMENTS = 12
 FIELDS_PER_LINE = 5 + TOURNAMENTS
-MAX_EVENT_POINTS = 20
 MAX_NAME_LENGTH = 20  # first + " " + second
 SEED = 0x7A4D0E11
 
@@ -51,21 +50,24 @@ NATION_COUNTS = {
     "ROW": 15,
 }
 
-# Points for a finishing place in one tournament: (last place covered, points).
-PLACE_POINTS = (
-    (1, 20),
-    (2, 16),
-    (4, 12),
-    (8, 10),
-    (16, 8),
-    (24, 6),
-    (32, 4),
-    (48, 3),
-    (64, 2),
-    (96, 1),
-    (112, 1),
-)
-AWARDABLE = frozenset({0, 1, 2, 3, 4, 6, 8, 10, 12, 16, 20})
+# The ranking points a finish earns, by tournament (1..12): the points of the
+# last 16, the quarter-finalists and the semi-finalists, and of a loser in the
+# round of 32. The roster holds last season's points for every finish but the
+# final: nobody holds a champion's or runner-up's points, so a new career's
+# calendar starts without champions while the rankings still order the field.
+STANDARD = {"r32": 0, "last16": 2, "quarter": 4, "semi": 7}
+MASTERS = {"r32": 1, "last16": 3, "quarter": 6, "semi": 9}
+WORLD_MASTERS = {"r32": 1, "last16": 3, "quarter": 7, "semi": 10}
+WORLD_CHAMPIONSHIP = {"r32": 2, "last16": 4, "quarter": 8, "semi": 12}
+SCALES = {t: STANDARD for t in range(1, TOURNAMENTS + 1)}
+SCALES.update({3: MASTERS, 9: MASTERS, 6: WORLD_MASTERS, 12: WORLD_CHAMPIONSHIP})
+# What the two finalists would have earned: champion and runner-up.
+FINAL_POINTS = {t: (12, 10) for t in range(1, TOURNAMENTS + 1)}
+FINAL_POINTS.update({3: (14, 12), 9: (14, 12), 6: (16, 13), 12: (20, 16)})
+
+# Places 1..30 of a tournament's field: the two semi-finalists, four
+# quarter-finalists, eight of the last 16 and sixteen of the round of 32.
+PLACES = (("semi", 2), ("quarter", 4), ("last16", 8), ("r32", 16))
 
 # ---------------------------------------------------------------------------
 # Name pools.  Second names are drawn without replacement within a country,
@@ -187,10 +189,13 @@ def make_names(rng: random.Random) -> list[tuple[str, str, str]]:
     return people
 
 
-def place_points(place: int) -> int:
-    for last, points in PLACE_POINTS:
+def place_points(event: int, place: int) -> int:
+    """Points of the place-th best finisher of tournament event (1..12)."""
+    last = 0
+    for finish, count in PLACES:
+        last += count
         if place <= last:
-            return points
+            return SCALES[event][finish]
     return 0
 
 
@@ -207,7 +212,7 @@ def simulate_season(rng: random.Random, count: int) -> list[list[int]]:
         form = {i: skill[i] + rng.gauss(0.0, 7.0) for i in field}
         field.sort(key=lambda i: (-form[i], i))
         for place, player in enumerate(field, start=1):
-            results[player][event] = place_points(place)
+            results[player][event] = place_points(event + 1, place)
     return results
 
 
@@ -294,8 +299,12 @@ def check_roster(path: Path) -> None:
 
         events = [int(v) for v in fields[5:]]
         for event, points in enumerate(events, start=1):
-            if points > MAX_EVENT_POINTS:
-                raise RosterError(f"{where}: tournament {event} has {points} points (max {MAX_EVENT_POINTS})")
+            allowed = {0, *SCALES[event].values()}
+            if points not in allowed:
+                raise RosterError(f"{where}: tournament {event} has {points} points, which it never awards "
+                                  f"short of the final ({sorted(allowed)})")
+            if points in FINAL_POINTS[event]:
+                raise RosterError(f"{where}: tournament {event} has {points} points: a finalist's")
         total = int(fields[4])
         if total != sum(events):
             raise RosterError(f"{where}: total {total} does not match tournament sum {sum(events)}")

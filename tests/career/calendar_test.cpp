@@ -2,6 +2,7 @@
 
 #include "career/careerdata.h"
 #include "rules/career/calendar.h"
+#include "rules/career/points.h"
 #include "rules/persistence/historyfile.h"
 
 using namespace vantorelle;
@@ -79,4 +80,34 @@ TEST(Calendar, AFinishedTournamentIsBookedOnce)
 
     EXPECT_EQ(StartTournament(s), "CO");
     EXPECT_TRUE(s.FinalDraw[63].empty() && s.QualifyingDraw[1].empty());
+}
+
+TEST(ShippedRoster, FitsThePointsModelAndANewCareerHasNoChampions)
+{
+    const RosterFile file = vantorelle::testing::shippedRoster();
+    ASSERT_EQ(file.lines.size(), 160u);
+    for (const auto& line : file.lines) {
+        int sum = 0;
+        for (int n = 1; n <= 12; ++n) {
+            const int points = std::stoi(GetSplit(line, 4 + n));
+            sum += points;
+            bool awardable = points == 0;
+            for (int count = 1; count <= 4; ++count)
+                awardable = awardable || points == rankingPoints(n, count);
+            EXPECT_TRUE(awardable) << line << " tournament " << n;
+            EXPECT_NE(points, rankingPoints(n, kCountChampion)) << line;
+            EXPECT_NE(points, rankingPoints(n, kCountRunnerUp)) << line;
+        }
+        EXPECT_EQ(std::stoi(GetSplit(line, 4)), sum) << line;
+    }
+    // The ranks are the ranking order.
+    auto sorted = file.lines;
+    SortPlayers(sorted);
+    EXPECT_EQ(sorted, file.lines);
+
+    const CalendarView view = Populate(NewCareerRoster(file.lines, "Ivo", "Quillfeather", "WAL"), 1);
+    for (const auto& row : view.rows) {
+        EXPECT_EQ(row.champion, "");
+        EXPECT_EQ(row.runnerUp, "");
+    }
 }
