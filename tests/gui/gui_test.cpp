@@ -7,6 +7,7 @@
 #include "rules/match/bed.h"
 #include "rules/match/board.h"
 #include "rules/app/theme.h"
+#include "qt/ui/pictures.h"
 
 using namespace vantorelle;
 using namespace vantorelle::testing;
@@ -301,4 +302,20 @@ TEST(Themes, ATournamentsLookAndTheDarkOneAfterIt)
     game.win().lblOption_Click(2);
     EXPECT_EQ(st.view.mainColour, (Rgb{1, 0, 0}));
     EXPECT_EQ(game.find<QLabel>("lblTourn_0")->text(), "EXHIBITION");
+}
+
+TEST(Pictures, FlagsAndLogosLoadAndAMissingOneIsBlank)
+{
+    for (const char* code : {"AUS", "CAN", "ENG", "NED", "ROW", "USA", "SCO", "WAL"}) {
+        const QPixmap flag = flagPixmap(VANTORELLE_ASSETS, QString::fromLatin1(code), {36, 24}, 2.0);
+        ASSERT_FALSE(flag.isNull()) << code;
+        EXPECT_EQ(flag.deviceIndependentSize().toSize(), QSize(36, 24));
+        EXPECT_EQ(flag.size(), QSize(72, 48)); // sharp at twice the pixels
+    }
+    for (const auto& t : kThemes)
+        EXPECT_FALSE(logoPixmap(VANTORELLE_ASSETS, QString::fromLatin1(t.code), {64, 64}).isNull()) << t.code;
+    EXPECT_TRUE(flagPixmap(VANTORELLE_ASSETS, QStringLiteral("XYZ"), {36, 24}).isNull());
+    QTemporaryDir empty;
+    EXPECT_TRUE(flagPixmap(empty.path().toStdString(), QStringLiteral("ENG"), {36, 24}).isNull());
+    EXPECT_TRUE(logoPixmap(empty.path().toStdString(), QStringLiteral("EM"), {64, 64}).isNull());
 }

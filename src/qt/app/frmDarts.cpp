@@ -382,7 +382,7 @@ void frmDarts::layoutControls()
         m_image[idx]->setVisible(shown);
         m_lblTourn[idx]->setVisible(shown);
         if (shown) {
-            m_image[idx]->setPixmap(logoPixmap(QString::fromStdString(m_st.view.themeCode), {logo, logo},
+            m_image[idx]->setPixmap(logoPixmap(m_st.appFolder, QString::fromStdString(m_st.view.themeCode), {logo, logo},
                                                devicePixelRatioF()));
         }
     }
@@ -460,7 +460,7 @@ void frmDarts::refresh()
         const QString code = QString::fromStdString(m_st.view.flag[static_cast<std::size_t>(p)]);
         flag->setVisible(!code.isEmpty());
         if (!code.isEmpty() && flag->property("code").toString() != code) {
-            flag->setPixmap(flagPixmap(code, {36, 24}, devicePixelRatioF()));
+            flag->setPixmap(flagPixmap(m_st.appFolder, code, {36, 24}, devicePixelRatioF()));
             flag->setProperty("code", code);
         }
     }

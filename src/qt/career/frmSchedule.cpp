@@ -37,24 +37,13 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text)
     return b;
 }
 
-// "flags/eng.gif" names the code ENG.
-QString flagCode(const std::string& picture)
+void setFlag(QLabel* image, const std::string& appFolder, const std::string& picture)
 {
-    const auto slash = picture.find_last_of('/');
-    const auto dot = picture.find_last_of('.');
-    if (picture.empty() || dot == std::string::npos)
-        return {};
-    const std::size_t from = slash == std::string::npos ? 0 : slash + 1;
-    return QString::fromStdString(picture.substr(from, dot - from)).toUpper();
-}
-
-void setFlag(QLabel* image, const std::string& picture)
-{
-    const QString code = flagCode(picture);
-    if (code.isEmpty())
+    const QPixmap pm = folderPicture(appFolder, picture, {27, 18}, image->devicePixelRatioF());
+    if (pm.isNull())
         image->clear();
     else
-        image->setPixmap(flagPixmap(code, {27, 18}, image->devicePixelRatioF()));
+        image->setPixmap(pm);
 }
 
 } // namespace
@@ -177,8 +166,8 @@ void frmSchedule::Populate()
         const CalendarRow& row = view.rows[i];
         m_lblWinner[i]->setText(QString::fromStdString(row.champion));
         m_lblRunnerUp[i]->setText(QString::fromStdString(row.runnerUp));
-        setFlag(m_image1[i], row.championFlag);
-        setFlag(m_image2[i], row.runnerUpFlag);
+        setFlag(m_image1[i], st.appFolder, row.championFlag);
+        setFlag(m_image2[i], st.appFolder, row.runnerUpFlag);
     }
     m_lblNext->setText(QString::fromStdString(view.next));
 }

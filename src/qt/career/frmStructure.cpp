@@ -26,7 +26,7 @@ frmStructure::frmStructure(const GameState& st, QWidget* parent) : ThemedDialog(
     image->setFixedSize(96, 96);
     const std::string theme = themeCode(st.career.tournamentNo);
     if (!theme.empty())
-        image->setPixmap(logoPixmap(QString::fromStdString(theme), {96, 96}, devicePixelRatioF()));
+        image->setPixmap(logoPixmap(st.appFolder, QString::fromStdString(theme), {96, 96}, devicePixelRatioF()));
     auto* name = new QLabel(QString::fromStdString(text.tournament), this);
     name->setObjectName(QStringLiteral("lblTourn"));
     name->setFont(QFont(QStringLiteral("DejaVu Sans"), 18, QFont::Bold));

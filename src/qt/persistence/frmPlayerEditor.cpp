@@ -148,7 +148,7 @@ void frmPlayerEditor::showFlag()
 {
     const QString code = m_cboNationality->currentText();
     if (isNationality(code.toStdString()))
-        m_image1->setPixmap(flagPixmap(code, m_image1->size(), devicePixelRatioF()));
+        m_image1->setPixmap(flagPixmap(m_career.state().appFolder, code, m_image1->size(), devicePixelRatioF()));
 }
 
 void frmPlayerEditor::chkScoring1_Click()
