@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -264,4 +265,34 @@ TEST(Career, ATournamentPlayedThroughToTheCalendar)
     // Opening the calendar again books nothing more.
     game.win().career().showCalendar();
     EXPECT_EQ(fileLines(game.data.filePath("Ivo Vane.his")).size(), 1);
+}
+
+TEST(Career, AFailedSaveIsToldToThePlayer)
+{
+    RunningGame game(3);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    for (int option : {3, 1, 1})
+        game.win().lblOption_Click(option);
+    fillEditor(game.win().career().editor(), QStringLiteral("Ivo"), QStringLiteral("Vane"), QStringLiteral("ENG"));
+    game.win().career().editor()->cmdSave_Click();
+    const QString car = game.data.filePath("Ivo Vane.car");
+    const QStringList before = fileLines(car);
+    ASSERT_EQ(before.size(), kCareerFileLines);
+
+    // The file cannot be replaced: a folder stands in its place.
+    QFile::remove(car);
+    ASSERT_TRUE(QDir(game.data.path()).mkdir(QStringLiteral("Ivo Vane.car")));
+    AutoAnswer ok(QMessageBox::Ok);
+    EXPECT_FALSE(game.win().career().saveCareer());
+    ASSERT_EQ(ok.texts.size(), 1);
+    EXPECT_TRUE(ok.texts[0].startsWith("The career could not be saved")) << ok.texts[0].toStdString();
+    EXPECT_TRUE(QFileInfo(car).isDir());
+    QDir(game.data.path()).rmdir(QStringLiteral("Ivo Vane.car"));
+
+    // A save over a good file leaves no half-written file behind, and no stray temporary.
+    st.career.totals.points = 1234;
+    EXPECT_TRUE(game.win().career().saveCareer());
+    EXPECT_TRUE(fileLines(car)[0].contains(",1234,"));
+    EXPECT_EQ(QDir(game.data.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("Ivo Vane")).size(), 1);
 }
