@@ -122,30 +122,37 @@ std::pair<std::size_t, std::size_t> countWholeMatch(Play play)
 
 } // namespace
 
+// Plays the match once for each pause (or flight) it has, abandoning it there
+// (and, with NewMatch, starting another at once), and checks the aftermath.
+template <class Play>
+void abandonAtEach(Play play, bool inFlights, std::size_t count, Abandon::Then then)
+{
+    for (std::size_t k = 1; k <= count; ++k) {
+        Abandon a;
+        auto hook = [&a, k, then](std::size_t n) {
+            if (n == k)
+                a.abandonNow(then);
+        };
+        if (inFlights)
+            a.host.onFlight = hook;
+        else
+            a.host.onAnyPause = hook;
+        play(a);
+        a.expectNothingAfter(then, std::string(inFlights ? "flight " : "pause ") + std::to_string(k));
+        if (inFlights && then == Abandon::Then::Nothing && a.st.match.cricket) {
+            EXPECT_EQ(a.host.infos.size(), 1u) << "the dart in flight revived the game at " << k;
+        }
+    }
+}
+
 TEST(AbandonMatch, X01AtEveryPauseAndInEveryFlight)
 {
     auto play = [](Abandon& a) { a.playX01(2, 2); };
     const auto [pauses, flights] = countWholeMatch(play);
     ASSERT_GT(pauses, 50u); // bull-up, calls, busts, legs, sets, the match and its statistics
     for (auto then : {Abandon::Then::Nothing, Abandon::Then::NewMatch}) {
-        for (std::size_t k = 1; k <= pauses; ++k) {
-            Abandon a;
-                    a.host.onAnyPause = [&a, k, then](std::size_t n) {
-                if (n == k)
-                    a.abandonNow(then);
-            };
-            play(a);
-            a.expectNothingAfter(then, "pause " + std::to_string(k));
-        }
-        for (std::size_t k = 1; k <= flights; ++k) {
-            Abandon a;
-                    a.host.onFlight = [&a, k, then](std::size_t n) {
-                if (n == k)
-                    a.abandonNow(then);
-            };
-            play(a);
-            a.expectNothingAfter(then, "flight " + std::to_string(k));
-        }
+        abandonAtEach(play, false, pauses, then);
+        abandonAtEach(play, true, flights, then);
     }
 }
 
@@ -158,24 +165,8 @@ TEST(AbandonMatch, AgainstTheComputerAtEveryPause)
     };
     const auto [pauses, flights] = countWholeMatch(play);
     for (auto then : {Abandon::Then::Nothing, Abandon::Then::NewMatch}) {
-        for (std::size_t k = 1; k <= pauses; ++k) {
-            Abandon a;
-                    a.host.onAnyPause = [&a, k, then](std::size_t n) {
-                if (n == k)
-                    a.abandonNow(then);
-            };
-            play(a);
-            a.expectNothingAfter(then, "pause " + std::to_string(k));
-        }
-        for (std::size_t k = 1; k <= flights; ++k) {
-            Abandon a;
-                    a.host.onFlight = [&a, k, then](std::size_t n) {
-                if (n == k)
-                    a.abandonNow(then);
-            };
-            play(a);
-            a.expectNothingAfter(then, "flight " + std::to_string(k));
-        }
+        abandonAtEach(play, false, pauses, then);
+        abandonAtEach(play, true, flights, then);
     }
 }
 
@@ -184,26 +175,8 @@ TEST(AbandonMatch, CricketInEveryFlightAndAtEveryPause)
     auto play = [](Abandon& a) { a.playCricket(); };
     const auto [pauses, flights] = countWholeMatch(play);
     ASSERT_GE(flights, 10u);
-    for (std::size_t k = 1; k <= flights; ++k) {
-        Abandon a;
-            a.host.onFlight = [&a, k](std::size_t n) {
-            if (n == k)
-                a.abandonNow(Abandon::Then::Nothing);
-        };
-        play(a);
-        a.expectNothingAfter(Abandon::Then::Nothing, "flight " + std::to_string(k));
-        // The dart in flight did not revive the game: no mark, no winner.
-        EXPECT_EQ(a.host.infos.size(), 1u) << k;
-    }
-    for (std::size_t k = 1; k <= pauses; ++k) {
-        Abandon a;
-            a.host.onAnyPause = [&a, k](std::size_t n) {
-            if (n == k)
-                a.abandonNow(Abandon::Then::Nothing);
-        };
-        play(a);
-        a.expectNothingAfter(Abandon::Then::Nothing, "pause " + std::to_string(k));
-    }
+    abandonAtEach(play, true, flights, Abandon::Then::Nothing);
+    abandonAtEach(play, false, pauses, Abandon::Then::Nothing);
 }
 
 TEST(AbandonMatch, BoardClicksAreRefusedAfterwardsAndTheNextMatchTakesThem)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <utility>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "qt/app/disk.h"
 #include "qt/app/frmDarts.h"
@@ -164,8 +165,23 @@ void CareerWindows::showRankings()
     rankings.exec();
 }
 
+bool CareerWindows::mayLeaveCareer(QWidget* window)
+{
+    if (m_st.flags.unloading || m_st.flags.quitting)
+        return true;
+    const auto answer = QMessageBox::question(window, QStringLiteral("VANTORELLE!"),
+                                              QStringLiteral("Are you sure you want to quit the current game?"),
+                                              QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return false;
+    // Once the window has gone.
+    QTimer::singleShot(0, this, [this] { backToStartMenu(); });
+    return true;
+}
+
 void CareerWindows::backToStartMenu()
 {
+    closeAll();
     m_main.backToStartMenu();
 }
 

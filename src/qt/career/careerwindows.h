@@ -43,8 +43,10 @@ public:
     // A career is loaded: its roster holds players.
     bool careerLoaded() const;
 
-    // The close box of the calendar or the draw window, answered Yes: the
-    // main window's first page, empty draws, the dark look.
+    // The close box of the calendar or the draw window asks whether to leave
+    // the career (not while windows close by themselves); Yes goes back to the
+    // main window's first page, with empty draws and the dark look.
+    bool mayLeaveCareer(QWidget* window);
     void backToStartMenu();
     // Closes every career window without a question (New, Load, Quit).
     void closeAll();

@@ -199,22 +199,12 @@ void frmRosters::playCareerMatch(const CareerMatch& match)
 
 void frmRosters::closeEvent(QCloseEvent* e)
 {
-    GameState& st = m_career.state();
-    if (st.flags.unloading || st.flags.quitting) {
-        m_tmrHuman->stop();
-        e->accept();
-        return;
-    }
-    const auto answer = QMessageBox::question(this, QStringLiteral("VANTORELLE!"),
-                                              QStringLiteral("Are you sure you want to quit the current game?"),
-                                              QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes) {
+    if (!m_career.mayLeaveCareer(this)) {
         e->ignore();
         return;
     }
     m_tmrHuman->stop();
     e->accept();
-    m_career.backToStartMenu();
 }
 
 } // namespace vantorelle

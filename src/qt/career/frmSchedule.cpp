@@ -189,20 +189,10 @@ void frmSchedule::cmdContinue_Click()
 
 void frmSchedule::closeEvent(QCloseEvent* e)
 {
-    GameState& st = m_career.state();
-    if (st.flags.unloading || st.flags.quitting) {
+    if (m_career.mayLeaveCareer(this))
         e->accept();
-        return;
-    }
-    const auto answer = QMessageBox::question(this, QStringLiteral("VANTORELLE!"),
-                                              QStringLiteral("Are you sure you want to quit the current game?"),
-                                              QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes) {
+    else
         e->ignore();
-        return;
-    }
-    e->accept();
-    m_career.backToStartMenu();
 }
 
 } // namespace vantorelle

@@ -292,8 +292,7 @@ void MatchEngine::landDart(int x, int y, const Landing& landing, bool thrownHere
             if (!stillOn(serial))
                 return;
             if (won) {
-                matchOverBoard();
-                finishMatch(serial, {p, name, "The winner is " + name});
+                x01MatchWon(serial, p);
                 return;
             }
             m_match.bytDart = 0;
@@ -555,12 +554,14 @@ void MatchEngine::resetScoreboard(int startScore)
     m_host.refresh();
 }
 
-void MatchEngine::matchOverBoard()
+void MatchEngine::x01MatchWon(unsigned serial, int p)
 {
     m_host.clearBoard();
     m_view.dartInHand = {true, true, true, false, false, false};
     stopAiming();
     m_host.refresh();
+    const std::string name = m_match.player(p).name;
+    finishMatch(serial, {p, name, "The winner is " + name});
 }
 
 void MatchEngine::handOverAfterBullUp(int w)
@@ -752,7 +753,6 @@ void MatchEngine::bookEnteredTurn(int darts, int score, int dartsAtDouble)
     countHighTurn(p, score);
     m_match.player(p).legDarts += darts;
     if (checkout) {
-        const std::string name = m_match.player(p).name;
         bool won;
         {
             MatchFlag ending(*this, m_turnEnding);
@@ -761,8 +761,7 @@ void MatchEngine::bookEnteredTurn(int darts, int score, int dartsAtDouble)
         if (!stillOn(serial))
             return;
         if (won) {
-            matchOverBoard();
-            finishMatch(serial, {p, name, "The winner is " + name});
+            x01MatchWon(serial, p);
             return; // the match is over: nobody is called to the oche
         }
     } else {

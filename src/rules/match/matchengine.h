@@ -132,7 +132,8 @@ private:
     void throwHumanDart();
     void clearMarks();
     void resetScoreboard(int startScore);
-    void matchOverBoard();
+    // The board after a won x01 match, then its end reported.
+    void x01MatchWon(unsigned serial, int p);
     void cricketWon(unsigned serial, int p, const std::string& text);
     void finishMatch(unsigned serial, MatchResult result);
     void handOverAfterBullUp(int w);
