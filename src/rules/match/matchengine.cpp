@@ -794,7 +794,7 @@ void MatchEngine::boardMouseDown(int button, int x, int y)
         // The click names the bed hit on the real board; it never bounces out.
         const unsigned serial = m_serial;
         const int dartBefore = m_match.bytDart;
-        const std::string bed = bedAt(x, y);
+        const std::string bed = GetScore(x, y, true, m_rng).bed; // on a wire this draws, as the dart will again
         const bool yes = m_host.confirm(bed + " - CONFIRM DART?");
         // The question waited: the dart still belongs to the same turn, or to nothing.
         if (yes && stillOn(serial) && m_match.currentPlayer == p && m_match.bytDart == dartBefore && !m_turnEnding)
