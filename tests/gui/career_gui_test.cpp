@@ -202,6 +202,15 @@ TEST(Career, CreatingThePlayerChecksHisNameAndMakesTheCareer)
         EXPECT_NE(game.win().career().editor(), nullptr);
     }
 
+    // Esc on the calendar asks as its close box does.
+    {
+        AutoAnswer stay(QMessageBox::No);
+        QTest::keyClick(game.win().career().schedule(), Qt::Key_Escape);
+        ASSERT_EQ(stay.texts.size(), 1);
+        EXPECT_EQ(stay.texts[0], "Are you sure you want to quit the current game?");
+        EXPECT_NE(game.win().career().schedule(), nullptr);
+    }
+
     // New closes the career's windows without asking, and empties the draws.
     AutoAnswer yes(QMessageBox::Yes);
     game.win().mnuNewGame_Click();
@@ -295,4 +304,27 @@ TEST(Career, AFailedSaveIsToldToThePlayer)
     EXPECT_TRUE(game.win().career().saveCareer());
     EXPECT_TRUE(fileLines(car)[0].contains(",1234,"));
     EXPECT_EQ(QDir(game.data.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("Ivo Vane")).size(), 1);
+}
+
+TEST(Career, NewAnsweredNoLeavesTheBullUpWaiting)
+{
+    RunningGame game(9);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    st.match.player(1).name = "NIA QUARRELL";
+    st.match.player(2).name = "TOMAS VELL";
+    st.view.setupVisible = false;
+    bool stillWaiting = false;
+    AutoAnswer no(QMessageBox::No);
+    QTimer::singleShot(20, &game.win(), [&] { game.win().mnuNewGame_Click(); });
+    QTimer::singleShot(200, &game.win(), [&] {
+        stillWaiting = st.match.blnBullUp && !st.match.blnStopped;
+        game.win().engine().ThrowDart(board::kBullUpX, board::kBullUpY);
+    });
+    QTimer::singleShot(400, &game.win(), [&] { game.win().engine().ThrowDart(board::kBullUpX, board::kBullUpY + 300); });
+    game.win().startExhibition(false);
+    ASSERT_EQ(no.texts.size(), 1);
+    EXPECT_TRUE(stillWaiting);
+    EXPECT_FALSE(st.match.blnStopped);
+    EXPECT_EQ(st.view.yellowPlayer, 1); // the bull-up went on and Nia starts
 }

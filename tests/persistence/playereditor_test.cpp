@@ -37,7 +37,10 @@ TEST(PlayerEditor, NewCareerChecksComeInTheirOrder)
     EXPECT_EQ(checkNewCareerPlayer(entry("  ", "Vane"), roster).error, "First name must be entered.");
     EXPECT_EQ(checkNewCareerPlayer(entry("Ivo", ""), roster).error, "Second name must be entered.");
     EXPECT_EQ(checkNewCareerPlayer(entry("Ivo", "Vane", " "), roster).error, "Nationality must be selected.");
-    for (const char* bad : {"29", "101", "abc", "", "1e9", "60x"})
+    // Only the eight codes go into the roster line, whatever is typed; letter case aside.
+    EXPECT_EQ(checkNewCareerPlayer(entry("Ivo", "Vane", "XX,Y"), roster).error, kNationalityMessage);
+    EXPECT_EQ(checkNewCareerPlayer(entry("Ivo", "Vane", "eng"), roster).nationality, "ENG");
+    for (const char* bad : {"29", "101", "abc", "", "1e9", "60x", "0x50", "-60"})
         EXPECT_EQ(checkNewCareerPlayer(entry("Ivo", "Vane", "SCO", bad), roster).error,
                   "Average must be between 30 and 100.")
             << bad;

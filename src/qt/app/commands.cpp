@@ -145,7 +145,7 @@ void frmDarts::showHint()
 void frmDarts::bossKey()
 {
     showMinimized();
-    m_career->minimiseAll();
+    m_career->minimiseAll(notepadIcon());
     m_st.settings.soundOn = false;
     m_sound->stop();
     setWindowIcon(notepadIcon());
@@ -161,6 +161,7 @@ void frmDarts::undoDisguise()
     m_disguised = false;
     setWindowIcon(appIcon());
     setWindowTitle(QStringLiteral("VANTORELLE!"));
+    m_career->restoreAll(appIcon());
 }
 
 void frmDarts::changeEvent(QEvent* e)

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <filesystem>
 
 namespace vantorelle {
 
@@ -63,6 +64,17 @@ std::optional<std::string> findFileIgnoringCase(const std::string& folder, const
         if (entry.toUpper() == wanted)
             return dir.filePath(entry).toStdString();
     return std::nullopt;
+}
+
+bool sameFile(const std::string& a, const std::string& b)
+{
+    std::error_code e;
+    return std::filesystem::equivalent(std::filesystem::u8path(a), std::filesystem::u8path(b), e);
+}
+
+bool fileExists(const std::string& path)
+{
+    return QFileInfo::exists(qpath(path));
 }
 
 std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix)

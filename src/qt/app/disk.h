@@ -23,6 +23,12 @@ bool removeFile(const std::string& path);
 // are upper-cased; nothing when there is none.
 std::optional<std::string> findFileIgnoringCase(const std::string& folder, const std::string& name);
 
+// Whether two paths name one file (as on a file system that ignores case).
+bool sameFile(const std::string& a, const std::string& b);
+
+// Whether a file is there (readable or not).
+bool fileExists(const std::string& path);
+
 // The names (not paths) of the files in the folder that end with the suffix,
 // sorted.
 std::vector<std::string> filesEndingWith(const std::string& folder, const std::string& suffix);

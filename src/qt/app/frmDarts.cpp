@@ -273,16 +273,16 @@ void frmDarts::GetPlayers(int humans)
 
 void frmDarts::mnuNewGame_Click()
 {
-    const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
-    if (m_st.view.setupVisible && m_menu.onFirstPage() && !m_st.match.networkGame) {
-        m_st.flags.unloading = wasUnloading;
+    if (m_st.view.setupVisible && m_menu.onFirstPage() && !m_st.match.networkGame)
         return;
-    }
     const auto answer = QMessageBox::question(this, windowTitle(),
                                               QStringLiteral("Are you sure you want to quit the current game and "
                                                              "start a new one?"),
                                               QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes) {
+        // The windows closed now close without asking. Raised only after Yes,
+        // so that a No leaves a waiting bull-up as it was.
+        const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
         if (m_st.match.networkGame)
             send("$ZEKO$Q");
         ChangeTheme("AllBlack");
@@ -295,8 +295,8 @@ void frmDarts::mnuNewGame_Click()
         m_st.view.setupVisible = true;
         refresh();
         closeOtherWindows();
+        m_st.flags.unloading = wasUnloading;
     }
-    m_st.flags.unloading = wasUnloading;
 }
 
 void frmDarts::buildScoreboard()

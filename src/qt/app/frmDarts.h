@@ -61,6 +61,7 @@ public:
     void toggleSound(); // A
     void showHint();    // H
     void bossKey();     // B
+    bool disguised() const { return m_disguised; }
     void showCredits(); // C
     void openHelp();    // F1
     // Opens a document of the application folder with the platform's viewer.

@@ -92,7 +92,12 @@ bool CareerWindows::appendHistory(const std::string& line)
     const std::string path = QDir(QString::fromStdString(m_st.dataFolder))
                                  .filePath(QString::fromStdString(historyFileName(m_st.career.careerName)))
                                  .toStdString();
-    std::string text = readTextFile(path).value_or(std::string());
+    const auto old = readTextFile(path);
+    if (!old && fileExists(path)) {
+        tell(QStringLiteral("The player history cannot be read, so nothing was added to it."));
+        return false;
+    }
+    std::string text = old.value_or(std::string());
     if (!text.empty() && text.back() != '\n')
         text += "\r\n";
     text += line;
@@ -194,12 +199,30 @@ void CareerWindows::closeAll()
     closeQuietly(m_schedule, unloading);
 }
 
-void CareerWindows::minimiseAll()
+void CareerWindows::minimiseAll(const QIcon& icon)
 {
-    if (m_rosters)
-        m_rosters->showMinimized();
-    if (m_schedule)
-        m_schedule->showMinimized();
+    for (QWidget* w : {static_cast<QWidget*>(rosters()), static_cast<QWidget*>(schedule())}) {
+        if (!w)
+            continue;
+        w->setProperty("caption", w->windowTitle());
+        w->setWindowTitle(QStringLiteral("Untitled - Notepad"));
+        w->setWindowIcon(icon);
+        w->showMinimized();
+    }
+}
+
+void CareerWindows::restoreAll(const QIcon& icon)
+{
+    for (QWidget* w : {static_cast<QWidget*>(rosters()), static_cast<QWidget*>(schedule())}) {
+        if (!w || !w->property("caption").isValid())
+            continue;
+        w->setWindowTitle(w->property("caption").toString());
+        w->setProperty("caption", QVariant());
+        w->setWindowIcon(icon);
+        // The draw stays down while the career player's match is on.
+        if (w != rosters() || m_st.match.blnStopped)
+            w->showNormal();
+    }
 }
 
 } // namespace vantorelle

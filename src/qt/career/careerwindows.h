@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <QIcon>
 #include <QPointer>
 #include <string>
 #include <vector>
@@ -50,8 +51,10 @@ public:
     void backToStartMenu();
     // Closes every career window without a question (New, Load, Quit).
     void closeAll();
-    // The boss key: the career windows go out of sight too.
-    void minimiseAll();
+    // The boss key: the career windows go out of sight too, disguised as the
+    // main window is, and come back with it.
+    void minimiseAll(const QIcon& icon);
+    void restoreAll(const QIcon& icon);
 
     // The windows while they are open; null otherwise.
     frmSchedule* schedule() const;

@@ -19,6 +19,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // Esc closes the window the way its close box does.
+    void reject() override { close(); }
 
 private:
     CareerWindows& m_career;

@@ -187,23 +187,36 @@ void frmRosters::playCareerMatch(const CareerMatch& match)
     m_career.main().activateWindow();
     m_tmrHuman->start();
     QPointer<frmRosters> self(this);
-    m_career.main().startCareerMatch(match, [self](const MatchResult& result) {
+    frmDarts* main = &m_career.main();
+    // The match runs from the main window's own event, not inside this
+    // window's button: the draw window may close while it is played.
+    QTimer::singleShot(0, main, [self, main, match] {
         if (!self)
-            return;
-        self->m_rs.strWinner = upperCase(result.name);
-        self->showNormal();
-        self->raise();
-        self->activateWindow();
+            return; // the career was left before the match began
+        main->startCareerMatch(match, [self, main](const MatchResult& result) {
+            if (!self)
+                return;
+            self->m_rs.strWinner = upperCase(result.name);
+            if (main->disguised())
+                return; // the boss is watching: the draw comes back with the window
+            self->showNormal();
+            self->raise();
+            self->activateWindow();
+        });
     });
 }
 
 void frmRosters::closeEvent(QCloseEvent* e)
 {
+    // No result is booked while the question is open.
+    const bool waiting = m_tmrHuman->isActive();
+    m_tmrHuman->stop();
     if (!m_career.mayLeaveCareer(this)) {
+        if (waiting)
+            m_tmrHuman->start();
         e->ignore();
         return;
     }
-    m_tmrHuman->stop();
     e->accept();
 }
 

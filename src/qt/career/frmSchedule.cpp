@@ -110,7 +110,6 @@ frmSchedule::frmSchedule(CareerWindows& career, QWidget* parent)
                               QStringLiteral("Command2"), m_lblAve, &m_cmdAveDown, &m_cmdAveUp);
     row->addStretch(1);
     auto* cont = button(this, QStringLiteral("cmdContinue"), QStringLiteral("CONTINUE"));
-    cont->setDefault(true);
     row->addWidget(cont);
     grid->addLayout(row, kTournaments + 2, 0, 1, 5);
 
@@ -176,8 +175,15 @@ void frmSchedule::bookFinishedTournament()
 {
     GameState& st = m_career.state();
     const std::string date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    const std::string champion = st.career.FinalDraw[63];
+    const TournamentTotals totals = st.career.totals;
     if (auto line = BookFinishedTournament(st.career, date)) {
-        m_career.appendHistory(*line);
+        if (!m_career.appendHistory(*line)) {
+            // Not written: the tournament stays to be booked the next time.
+            st.career.FinalDraw.set(63, champion);
+            st.career.totals = totals;
+            return;
+        }
         m_career.saveCareer();
     }
 }

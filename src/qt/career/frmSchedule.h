@@ -27,6 +27,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // Esc closes the window the way its close box does.
+    void reject() override { close(); }
 
 private:
     void showSettings();

@@ -242,13 +242,15 @@ void frmPlayerEditor::createCareer()
               check.playerAverage);
     // The new career starts from nothing: no statistics of an earlier match join its totals.
     st.match.resetMatchStats();
-    if (auto his = findFileIgnoringCase(st.dataFolder, historyFileName(st.career.careerName)))
-        removeFile(*his);
+    const auto oldHistory = findFileIgnoringCase(st.dataFolder, historyFileName(st.career.careerName));
     if (!m_career.saveCareer())
-        return;
-    // An old career of the same name in other letters is replaced, not kept beside it.
+        return; // the old career and its history stay as they were
+    // The old history goes only once the new career is safely saved; an old
+    // career of the same name in other letters is replaced, not kept beside it.
+    if (oldHistory)
+        removeFile(*oldHistory);
     const std::string path = QDir(qs(st.dataFolder)).filePath(qs(car)).toStdString();
-    if (existing && *existing != path)
+    if (existing && !sameFile(*existing, path))
         removeFile(*existing);
     m_created = true;
     m_career.showCalendar();

@@ -32,6 +32,10 @@ std::optional<int> averageValue(std::string_view text)
     const std::string t = trimmed(text);
     if (t.empty() || t.size() > 12)
         return std::nullopt;
+    // Plain decimal only: no sign, exponent or hexadecimal.
+    for (char c : t)
+        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.')
+            return std::nullopt;
     char* end = nullptr;
     const double v = std::strtod(t.c_str(), &end);
     if (end != t.c_str() + t.size() || !std::isfinite(v) || std::fabs(v) > 32767)
@@ -90,13 +94,19 @@ NewCareerCheck checkNewCareerPlayer(const PlayerEntry& entry, const std::vector<
         out.error = "Second name must be entered.";
         return out;
     }
-    if (trimmed(entry.nationality).empty()) {
+    const std::string nationality = upperCase(trimmed(entry.nationality));
+    if (nationality.empty()) {
         out.error = "Nationality must be selected.";
         return out;
     }
     const auto average = averageValue(entry.average);
     if (!average || *average > 100 || *average < 30) {
         out.error = "Average must be between 30 and 100.";
+        return out;
+    }
+    // The code goes into a roster line: one of the eight, nothing else.
+    if (!isNationality(nationality)) {
+        out.error = kNationalityMessage;
         return out;
     }
     // The name becomes the name of the career's files.
@@ -106,7 +116,7 @@ NewCareerCheck checkNewCareerPlayer(const PlayerEntry& entry, const std::vector<
     }
     out.firstName = first;
     out.secondName = second;
-    out.nationality = trimmed(entry.nationality);
+    out.nationality = nationality;
     out.careerName = first + " " + second;
     out.playerAverage = *average;
     out.realBoard = entry.realBoard;
@@ -131,7 +141,7 @@ RosterEdit editRosterEntry(const std::vector<std::string>& rosterLines, int inde
         return out;
     }
     if (!isNationality(entry.nationality)) {
-        out.error = "Nationality must be one of AUS, CAN, ENG, NED, ROW, USA, SCO and WAL.";
+        out.error = kNationalityMessage;
         return out;
     }
     const std::string& old = rosterLines[static_cast<std::size_t>(index - 1)];

@@ -9,6 +9,8 @@ namespace vantorelle {
 // The nationalities a player may have, in the order the editor lists them.
 inline constexpr const char* kNationalities[] = {"AUS", "CAN", "ENG", "NED", "ROW", "USA", "SCO", "WAL"};
 bool isNationality(std::string_view code);
+inline constexpr const char* kNationalityMessage =
+    "Nationality must be one of AUS, CAN, ENG, NED, ROW, USA, SCO and WAL.";
 
 // A name box keeps one word: every blank and comma typed disappears at once.
 std::string nameBoxText(std::string_view typed);
