@@ -1,7 +1,12 @@
 #include "rules/persistence/careerfile.h"
 
 #include <cstdint>
+#include <charconv>
+#include <optional>
 #include <limits>
+#include <vector>
+
+#include "rules/career/rosterrecord.h"
 
 namespace vantorelle {
 
@@ -74,6 +79,109 @@ std::string SaveCareer(CareerState& state, std::span<int> player1Stats)
 {
     bookMatchStats(state.totals, player1Stats);
     return careerFileText(state);
+}
+
+namespace {
+
+// No entry of a career is anywhere near this long; a longer one is damage.
+constexpr std::size_t kLongestEntry = 1000;
+
+// The file's lines, CR LF or LF, at most the career's 520.
+std::vector<std::string_view> fileLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty() && lines.size() < static_cast<std::size_t>(kCareerFileLines)) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line.substr(0, kLongestEntry));
+        if (end == std::string_view::npos)
+            break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+// Header field n, or nothing past the last.
+std::optional<std::string_view> headerField(std::string_view header, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        const auto comma = header.find(',');
+        if (comma == std::string_view::npos)
+            return std::nullopt;
+        header.remove_prefix(comma + 1);
+    }
+    return header.substr(0, header.find(','));
+}
+
+// A whole decimal number within the field's width; otherwise the value stays.
+template <class T>
+void readNumber(std::optional<std::string_view> field, int& value)
+{
+    if (!field)
+        return;
+    const std::string_view f = trimSpaces(*field);
+    long long v = 0;
+    const auto [end, err] = std::from_chars(f.data(), f.data() + f.size(), v);
+    if (f.empty() || err != std::errc() || end != f.data() + f.size())
+        return;
+    if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max())
+        return;
+    value = static_cast<int>(v);
+}
+
+template <std::size_t N>
+void readDraw(const std::vector<std::string_view>& lines, std::size_t& next, DrawList<N>& list)
+{
+    for (int slot = 1; slot <= DrawList<N>::kSize; ++slot, ++next)
+        list.set(slot, next < lines.size() ? std::string(lines[next]) : std::string());
+}
+
+} // namespace
+
+CareerLoad readCareerFile(std::string_view text, std::string_view careerName)
+{
+    CareerLoad out;
+    CareerState& s = out.state;
+    s.careerName = std::string(careerName);
+    const auto lines = fileLines(text);
+    const std::string_view header = lines.empty() ? std::string_view{} : lines[0];
+    s.statsHeader1 = std::string(headerField(header, 0).value_or(""));
+    s.statsHeader2 = std::string(headerField(header, 1).value_or(""));
+    if (auto f = headerField(header, 2))
+        s.realBoard = sameName(trimSpaces(*f), "True");
+    readNumber<std::uint8_t>(headerField(header, 3), s.playerAverage);
+    readNumber<std::uint8_t>(headerField(header, 4), s.bytClass);
+    readNumber<std::uint8_t>(headerField(header, 5), s.matchLength);
+    readNumber<std::uint8_t>(headerField(header, 6), s.tournamentNo);
+    readNumber<std::int32_t>(headerField(header, 7), s.totals.points);
+    readNumber<std::int16_t>(headerField(header, 8), s.totals.darts);
+    readNumber<std::int16_t>(headerField(header, 9), s.totals.doubleDarts);
+    readNumber<std::int16_t>(headerField(header, 10), s.totals.doublesHit);
+    if (s.bytClass < 1 || s.bytClass > 4)
+        s.bytClass = 4;
+    if (s.tournamentNo < 1 || s.tournamentNo > 12)
+        s.tournamentNo = 1;
+
+    std::size_t next = 1;
+    s.roster.assign(160, std::string());
+    for (auto& entry : s.roster) {
+        if (next < lines.size())
+            entry = std::string(lines[next]);
+        ++next;
+    }
+    readDraw(lines, next, s.QualifyingDraw);
+    readDraw(lines, next, s.EliminatorDraw);
+    readDraw(lines, next, s.FinalDraw);
+
+    if (isBlank(s.QualifyingDraw[1]))
+        out.reopen = ReopenAt::Calendar;
+    else if (isBlank(s.FinalDraw[63]))
+        out.reopen = ReopenAt::Draw;
+    else
+        out.reopen = ReopenAt::CalendarToBook;
+    return out;
 }
 
 } // namespace vantorelle

@@ -28,4 +28,20 @@ std::string careerFileText(const CareerState& state);
 // it to "<CareerName>.car" in the data folder.
 std::string SaveCareer(CareerState& state, std::span<int> player1Stats);
 
+// Where a loaded career goes on: the calendar (no tournament under way), the
+// draw window (a tournament under way), or the calendar that first books a
+// final already played.
+enum class ReopenAt { Calendar, Draw, CalendarToBook };
+
+struct CareerLoad {
+    CareerState state;
+    ReopenAt reopen = ReopenAt::Calendar;
+};
+
+// Reads a career file's text; the career player's name is the file's name.
+// Whatever can be read is used: a missing line leaves its entry empty, a
+// header field that is not a number keeps its default, a class outside 1..4
+// plays as PRO and a tournament outside 1..12 as the first. Never fails.
+CareerLoad readCareerFile(std::string_view text, std::string_view careerName);
+
 } // namespace vantorelle

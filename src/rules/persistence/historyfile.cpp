@@ -1,6 +1,14 @@
 #include "rules/persistence/historyfile.h"
 
+#include <charconv>
+#include <optional>
+
 #include "rules/career/draws.h"
+#include "rules/career/points.h"
+#include "rules/career/roster.h"
+#include "rules/career/rosterrecord.h"
+#include "rules/persistence/playereditor.h"
+#include "rules/setup/stats.h"
 
 namespace vantorelle {
 
@@ -35,6 +43,56 @@ std::string SaveHistory(const CareerState& state, std::string_view date, std::st
     return field(date) + "," + field(tournament) + "," + resultWord(CountName(state.FinalDraw, state.careerName)) +
            "," + std::to_string(t.points) + "," + std::to_string(t.darts) + "," + std::to_string(t.doubleDarts) + "," +
            std::to_string(t.doublesHit) + "\r\n";
+}
+
+namespace {
+
+std::optional<double> number(std::string_view field)
+{
+    const std::string_view f = trimSpaces(field);
+    long long v = 0;
+    const auto [end, err] = std::from_chars(f.data(), f.data() + f.size(), v);
+    if (f.empty() || err != std::errc() || end != f.data() + f.size())
+        return std::nullopt;
+    return static_cast<double>(v);
+}
+
+} // namespace
+
+std::vector<std::string> historyRows(std::string_view text)
+{
+    std::vector<std::string> rows;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (isBlank(line) || fieldCount(line) < 7)
+            continue;
+        const auto points = number(GetSplit(line, 3)), darts = number(GetSplit(line, 4));
+        const auto atDouble = number(GetSplit(line, 5)), hit = number(GetSplit(line, 6));
+        if (!points || !darts || !atDouble || !hit)
+            continue;
+        const double average = *darts == 0 ? 0 : *points / *darts * 3;
+        const double checkout = (*hit == 0 || *atDouble == 0) ? 0 : *hit / *atDouble * 100;
+        rows.push_back(fitText(GetSplit(line, 0), 14) + fitText(GetSplit(line, 1), 24) + fitText(GetSplit(line, 2), 13) +
+                       fitText(formatTwoPlaces(average), 10) + fitText(formatTwoPlaces(checkout), 10));
+    }
+    return rows;
+}
+
+std::vector<std::string> savedCareers(const std::vector<std::string>& fileNames)
+{
+    std::vector<std::string> names;
+    for (const auto& f : fileNames) {
+        if (f.size() <= 4 || f.compare(f.size() - 4, 4, ".car") != 0)
+            continue;
+        std::string name = f.substr(0, f.size() - 4);
+        if (isSafeFileStem(name))
+            names.push_back(std::move(name));
+    }
+    return names;
 }
 
 } // namespace vantorelle

@@ -2,6 +2,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "rules/career/careerstate.h"
 
@@ -30,5 +31,17 @@ std::string historyFileName(std::string_view careerName);
 // "<CareerName>.his": date, tournament, result, then the tournament totals.
 // date is today's date as the player's locale writes it.
 std::string SaveHistory(const CareerState& state, std::string_view date, std::string_view tournament);
+
+// The history window: its heading, and a row for every line of the file
+// (date, tournament, result, three-dart average, checkout percentage, in
+// columns of 14, 24, 13, 10 and 10). Blank lines are skipped, and so is a
+// line that is not a history line (too few fields, totals not numbers).
+inline constexpr const char* kHistoryHeading = "DATE          TOURNAMENT              RESULT       3D AVE    CHK %";
+std::vector<std::string> historyRows(std::string_view text);
+
+// The careers a data folder offers to load: each file name ending in ".car"
+// without it, in the order given, but only names that are safe as file names
+// (a name that could point elsewhere is never offered).
+std::vector<std::string> savedCareers(const std::vector<std::string>& fileNames);
 
 } // namespace vantorelle
