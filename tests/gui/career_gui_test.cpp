@@ -1,6 +1,8 @@
 // A career played through its windows: the player made in the editor, the
 // calendar, the structure, the draw, the career player's matches on the
 // board, the points and the calendar again.
+#include <fstream>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -17,6 +19,7 @@
 #include "qt/career/frmRosters.h"
 #include "qt/career/frmSchedule.h"
 #include "qt/career/frmStructure.h"
+#include "qt/persistence/frmLoad.h"
 #include "qt/persistence/frmPlayerEditor.h"
 #include "qt/ui/frmInfo.h"
 #include "rules/match/bed.h"
@@ -327,4 +330,208 @@ TEST(Career, NewAnsweredNoLeavesTheBullUpWaiting)
     EXPECT_TRUE(stillWaiting);
     EXPECT_FALSE(st.match.blnStopped);
     EXPECT_EQ(st.view.yellowPlayer, 1); // the bull-up went on and Nia starts
+}
+
+namespace {
+
+// Makes a career of "Ivo Vane" through the setup panel and the editor; the
+// calendar is left open.
+void createCareer(RunningGame& game, const QString& first = QStringLiteral("Ivo"),
+                  const QString& second = QStringLiteral("Vane"))
+{
+    for (int option : {3, 1, 1}) // CAREER, SHORT, BEGINNER
+        game.win().lblOption_Click(option);
+    fillEditor(game.win().career().editor(), first, second, QStringLiteral("ENG"));
+    game.win().career().editor()->cmdSave_Click();
+}
+
+// Answers the load window when it opens: picks a career by name and loads
+// it, deletes it, or closes the window.
+class LoadAnswer : public QObject {
+public:
+    enum class Do { Load, Delete, Close };
+    LoadAnswer(Do what, QString name) : m_what(what), m_name(std::move(name))
+    {
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto* w = qobject_cast<frmLoad*>(QApplication::activeModalWidget());
+            if (!w || m_done)
+                return;
+            m_done = true; // once: what follows is up to the test
+            auto* list = w->findChild<QListWidget*>(QStringLiteral("lstFiles"));
+            listed.clear();
+            for (int i = 0; i < list->count(); ++i)
+                listed << list->item(i)->text();
+            const auto found = list->findItems(m_name, Qt::MatchExactly);
+            if (!found.isEmpty())
+                list->setCurrentItem(found[0]);
+            if (m_what == Do::Load)
+                w->cmdLoad_Click();
+            else if (m_what == Do::Delete)
+                w->cmdDelete_Click();
+            else
+                w->reject();
+        });
+        m_timer.start();
+    }
+    QStringList listed;
+
+private:
+    Do m_what;
+    QString m_name;
+    QTimer m_timer;
+    bool m_done = false;
+};
+
+} // namespace
+
+TEST(Load, ACareerReopensWhereItStood)
+{
+    RunningGame game(21);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    // Into the tournament: its draw is made and saved at the first CONTINUE.
+    QPointer<frmSchedule> calendar = game.win().career().schedule();
+    {
+        QTimer accept;
+        QObject::connect(&accept, &QTimer::timeout, [] {
+            if (auto* s = qobject_cast<frmStructure*>(QApplication::activeModalWidget()))
+                s->accept();
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Ok)->click();
+        });
+        accept.start(5);
+        calendar->cmdContinue_Click();
+    }
+    frmRosters* draw = game.win().career().rosters();
+    ASSERT_NE(draw, nullptr);
+    const std::string groupA = draw->ladder().label[1];
+    game.win().career().saveCareer();
+
+    // A different game meanwhile: an exhibition's setup.
+    AutoAnswer yes(QMessageBox::Yes);
+    game.win().mnuNewGame_Click();
+    ASSERT_EQ(game.win().career().rosters(), nullptr);
+    st.career = {};
+
+    {
+        LoadAnswer pick(LoadAnswer::Do::Load, QStringLiteral("Ivo Vane"));
+        game.win().mnuLoadGame_Click();
+        EXPECT_EQ(pick.listed, QStringList{"Ivo Vane"});
+    }
+    EXPECT_EQ(yes.texts.front(), "Are you sure you want to quit the current game and start a new one?");
+    EXPECT_TRUE(yes.texts.contains("Are you sure you want to load a saved career?"));
+    EXPECT_EQ(st.career.careerName, "Ivo Vane");
+    EXPECT_EQ(st.match.bytGameType, 2);
+    EXPECT_EQ(st.view.themeName, "CANADIAN GRAND PRIX");
+    frmRosters* again = game.win().career().rosters();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->ladder().label[1], groupA);
+    EXPECT_TRUE(st.match.blnStopped); // no match until the career starts one
+    EXPECT_FALSE(game.find("picNewGame")->isVisible());
+}
+
+TEST(Load, CancelledDeletedAndNoneLeft)
+{
+    RunningGame game(22);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    createCareer(game, QStringLiteral("Ann"), QStringLiteral("Lee"));
+    // A file whose name could point elsewhere is never offered.
+    QFile odd(game.data.filePath(".hidden.car"));
+    ASSERT_TRUE(odd.open(QIODevice::WriteOnly));
+    odd.close();
+    ASSERT_NE(game.win().career().schedule(), nullptr);
+
+    AutoAnswer yes(QMessageBox::Yes);
+    {
+        LoadAnswer close(LoadAnswer::Do::Close, {});
+        game.win().mnuLoadGame_Click();
+        EXPECT_EQ(close.listed, (QStringList{"Ann Lee", "Ivo Vane"}));
+    }
+    // Closed without a choice: the career in play is untouched.
+    EXPECT_EQ(st.career.careerName, "Ann Lee");
+    EXPECT_NE(game.win().career().schedule(), nullptr);
+
+    {
+        LoadAnswer del(LoadAnswer::Do::Delete, QStringLiteral("Ivo Vane"));
+        QTimer::singleShot(200, [] {
+            if (auto* w = qobject_cast<frmLoad*>(QApplication::activeModalWidget()))
+                w->reject();
+        });
+        game.win().mnuLoadGame_Click();
+    }
+    EXPECT_TRUE(yes.texts.contains("Are you sure you want to delete the career for Ivo Vane?"));
+    EXPECT_FALSE(QFile::exists(game.data.filePath("Ivo Vane.car")));
+    QFile::remove(game.data.filePath("Ann Lee.car"));
+    {
+        AutoAnswer ok(QMessageBox::Ok);
+        game.win().mnuLoadGame_Click();
+        EXPECT_TRUE(ok.texts.contains("There are no saved careers available."));
+    }
+    EXPECT_EQ(st.career.careerName, "Ann Lee");
+}
+
+TEST(History, TheMenuShowsTheCareersHistory)
+{
+    RunningGame game(23);
+    ASSERT_TRUE(game.app);
+    createCareer(game);
+    QFile his(game.data.filePath("Ivo Vane.his"));
+    ASSERT_TRUE(his.open(QIODevice::WriteOnly));
+    his.write("12/06/2004,WORLD MASTERS,ROUND 2,1500,60,10,2\r\n\r\n8/12/26,US ALLCOMERS,DNQ,0,0,0,0\r\n");
+    his.close();
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<frmHistory*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        shown = true;
+        EXPECT_EQ(w->windowTitle(), " IVO VANE - HISTORY");
+        auto* list = w->findChild<QListWidget*>(QStringLiteral("lstHistory"));
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_TRUE(list->item(0)->text().startsWith("12/06/2004    WORLD MASTERS           ROUND 2      75.00"));
+        w->accept();
+    });
+    game.win().career().showHistory();
+    EXPECT_TRUE(shown);
+}
+
+TEST(Editor, PagesSavesAndWritesTheRosterFile)
+{
+    RunningGame game(24);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    QStringList notes;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        notes << box->text();
+        box->button(QMessageBox::Ok)->click();
+        QTimer::singleShot(0, [&] {
+            auto* e = qobject_cast<frmPlayerEditor*>(QApplication::activeModalWidget());
+            ASSERT_NE(e, nullptr);
+            auto* first = e->findChild<QLineEdit*>(QStringLiteral("txtFirstName"));
+            e->cmdPrevious_Click(); // nothing before the first
+            EXPECT_EQ(e->index(), 1);
+            e->cmdNext_Click();
+            EXPECT_EQ(first->text().toStdString(), GetSplit(st.roster.lines[1], 1));
+            first->setText(QStringLiteral("Zed"));
+            e->cmdSave_Click();
+            for (int i = 0; i < 200; ++i)
+                e->cmdNext_Click();
+            EXPECT_EQ(e->index(), 160);
+            e->cmdDone_Click();
+        });
+    });
+    game.win().mnuEditor_Click();
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_TRUE(notes[0].startsWith("Please NOTE that changes will only affect future careers."));
+    EXPECT_EQ(GetSplit(st.roster.lines[1], 1), "Zed");
+    // The next start reads it.
+    std::ifstream in(game.data.filePath("Stats.dat").toStdString(), std::ios::binary);
+    const RosterLoad written = readRoster(in);
+    ASSERT_TRUE(written.ok()) << written.error;
+    EXPECT_EQ(written.roster.lines, st.roster.lines);
 }

@@ -70,10 +70,13 @@ void frmDarts::buildMenus()
         connect(a, &QAction::triggered, this, slot);
     };
     add(bar, "mnuNewGame", QStringLiteral("&New"), &frmDarts::mnuNewGame_Click);
+    add(bar, "mnuLoadGame", QStringLiteral("&Load"), &frmDarts::mnuLoadGame_Click);
     add(bar, "mnuAudio", QStringLiteral("Audio"), &frmDarts::toggleSound);
     add(bar, "mnuHelp", QStringLiteral("Help"), &frmDarts::showHint);
     add(bar, "mnuStatistics", QStringLiteral("Statistics"), [this] { m_engine.DoStats(); });
     add(bar, "mnuRankings", QStringLiteral("Rankings"), [this] { m_career->showRankings(); });
+    add(bar, "mnuHistory", QStringLiteral("Player History"), [this] { m_career->showHistory(); });
+    add(bar, "mnuEditor", QStringLiteral("Editor"), &frmDarts::mnuEditor_Click);
     auto* docs = bar->addMenu(QStringLiteral("Docs"));
     docs->setObjectName(QStringLiteral("mnuDocs"));
     add(docs, "mnuReadme", QStringLiteral("Readme"), [this] { openAppDocument(QStringLiteral("Readme.txt")); });

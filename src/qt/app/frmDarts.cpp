@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <utility>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +12,10 @@
 #include <QTimer>
 
 #include "qt/app/pause.h"
+#include "qt/app/disk.h"
 #include "qt/career/careerwindows.h"
+#include "qt/persistence/frmLoad.h"
+#include "rules/persistence/careerfile.h"
 #include "rules/career/calendar.h"
 #include "rules/career/tournament.h"
 #include "rules/app/theme.h"
@@ -297,6 +301,68 @@ void frmDarts::mnuNewGame_Click()
         closeOtherWindows();
         m_st.flags.unloading = wasUnloading;
     }
+}
+
+void frmDarts::mnuLoadGame_Click()
+{
+    const auto answer = QMessageBox::question(this, windowTitle(),
+                                              QStringLiteral("Are you sure you want to load a saved career?"),
+                                              QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    const std::string name = frmLoad::choose(m_st.dataFolder, this);
+    if (name.empty())
+        return; // nothing chosen: the game goes on as it was
+    const std::string path =
+        QDir(QString::fromStdString(m_st.dataFolder)).filePath(QString::fromStdString(careerFileName(name))).toStdString();
+    const auto text = readTextFile(path);
+    if (!text) {
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("The career of %1 cannot be read.").arg(qs(name)));
+        return;
+    }
+    const CareerLoad loaded = readCareerFile(*text, name);
+
+    // What was going on ends here, without questions.
+    const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
+    if (m_st.match.networkGame)
+        send("$ZEKO$Q");
+    ChangeTheme("AllBlack");
+    m_st.career.clearDraws();
+    m_st.match.networkGame = false;
+    m_engine.abandon();
+    m_st.view.dartInHand = {true, true, true, false, false, false};
+    m_st.view.cricketBoardShown = false;
+    m_st.view.scoreboardVisible = false;
+    m_st.view.setupVisible = false;
+    m_st.view.flag = {};
+    refresh();
+    closeOtherWindows();
+
+    m_st.career = loaded.state;
+    m_st.match.intStartScore = 501;
+    m_st.match.bytGameType = 2;
+    m_st.match.numberOfPlayers = 1;
+    const Difficulty& d = difficultyFor(m_st.career.bytClass);
+    m_st.match.bytClass = d.bytClass;
+    m_st.match.difficulty = d.difficulty;
+    m_st.match.aimSpeed = d.aimSpeed;
+    m_st.match.resetMatchStats(); // nothing of an earlier match joins this career's totals
+    m_st.flags.unloading = wasUnloading;
+    // No match is running until the career starts one: the board takes no dart.
+    if (loaded.reopen == ReopenAt::Draw) {
+        ChangeTheme(themeCode(m_st.career.tournamentNo));
+        m_career->openDraw();
+    } else {
+        m_career->showCalendar();
+    }
+}
+
+void frmDarts::mnuEditor_Click()
+{
+    QMessageBox::information(this, windowTitle(),
+                             QStringLiteral("Please NOTE that changes will only affect future careers. Careers which "
+                                            "are currently in progress will not be affected."));
+    m_career->openRosterEditor();
 }
 
 void frmDarts::buildScoreboard()

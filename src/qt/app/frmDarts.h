@@ -49,6 +49,10 @@ public:
     void GetPlayers(int humans);
     // The New command: back to the first page of the setup panel.
     void mnuNewGame_Click();
+    // The Load command: a saved career, reopened where it stood.
+    void mnuLoadGame_Click();
+    // The Editor command: the roster file's players, after a word of warning.
+    void mnuEditor_Click();
 
     // The look of a tournament (its code), or the dark exhibition look
     // ("AllBlack"); an unknown code changes nothing.

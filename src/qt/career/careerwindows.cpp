@@ -1,6 +1,7 @@
 #include "qt/career/careerwindows.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <utility>
 #include <QMessageBox>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include "qt/career/frmRosters.h"
 #include "qt/career/frmSchedule.h"
 #include "qt/career/frmStructure.h"
+#include "qt/persistence/frmLoad.h"
 #include "qt/persistence/frmPlayerEditor.h"
 #include "rules/app/gamestate.h"
 #include "rules/career/calendar.h"
@@ -148,11 +150,35 @@ void CareerWindows::startTournament()
     }
     // Closing the structure makes the draw, whichever way it was closed.
     BuildDraw(m_st.career, m_rng);
+    openDraw();
+}
+
+void CareerWindows::openDraw()
+{
     closeQuietly(m_rosters, m_st.flags.unloading);
     m_rosters = new frmRosters(*this, &m_main);
     m_rosters->setAttribute(Qt::WA_DeleteOnClose);
     m_rosters->show();
     m_rosters->DisplayGroup('A');
+}
+
+void CareerWindows::showHistory()
+{
+    const std::string& name = m_st.career.careerName;
+    if (name.empty())
+        return;
+    // Only the file of exactly this name, as the menu always has.
+    const std::string file = historyFileName(name);
+    const auto found = findFileIgnoringCase(m_st.dataFolder, file);
+    if (!found || QFileInfo(QString::fromStdString(*found)).fileName().toStdString() != file)
+        return;
+    const auto text = readTextFile(*found);
+    if (!text) {
+        tell(QStringLiteral("The player history cannot be read."));
+        return;
+    }
+    frmHistory history(m_st.view.mainColour, name, *text, &m_main);
+    history.exec();
 }
 
 void CareerWindows::showRankingPoints(const std::vector<std::string>& lines)

@@ -31,6 +31,10 @@ public:
     void showCalendar();
     // The calendar's CONTINUE: the tournament's look, its structure, then its draw.
     void startTournament();
+    // The draw window of the tournament under way, at group A.
+    void openDraw();
+    // The player history of the career, when its file is there.
+    void showHistory();
     // The RANKING POINTS window of a finished tournament, then the calendar.
     void showRankingPoints(const std::vector<std::string>& lines);
     // The world rankings, modal.
