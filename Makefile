@@ -1,9 +1,10 @@
 # The two commands of the project: `make run` and `make test`.
+SHELL := /bin/bash
 BUILD   ?= build
 PRESET  ?= default
 JOBS    ?= $(shell nproc)
 
-.PHONY: run test build deps bench asan clean
+.PHONY: run test build deps bench asan fuzz clean
 
 run: deps build
 	$(BUILD)/bin/vantorelle
@@ -24,8 +25,21 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
+# The fuzz targets of the file parsers, each run for FUZZ_SECONDS from the
+# committed seeds (new inputs go to a scratch folder, not into the seeds).
+FUZZ_SECONDS ?= 10
+fuzz: deps
+	@[ -f build-fuzz/build.ninja ] || cmake --preset fuzz
+	cmake --build build-fuzz -j $(JOBS)
+	@for t in career history roster; do \
+	  mkdir -p build-fuzz/corpus/$$t; \
+	  build-fuzz/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    build-fuzz/corpus/$$t fuzz/corpus/$$t 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|BINGO' ; \
+	  test $${PIPESTATUS[0]} -eq 0 || exit 1; \
+	done
+
 bench: deps build
 	$(BUILD)/bin/vantorelle_bench
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz

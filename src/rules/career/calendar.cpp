@@ -45,21 +45,21 @@ int previousTournament(int n)
 CalendarView Populate(const std::vector<std::string>& roster, int tournamentNo)
 {
     CalendarView view;
-    for (int n = 1; n <= kTournaments; ++n) {
-        const int championPoints = rankingPoints(n, kCountChampion);
-        const int runnerUpPoints = rankingPoints(n, kCountRunnerUp);
-        CalendarRow& row = view.rows[static_cast<std::size_t>(n - 1)];
-        for (const auto& line : roster) {
-            const RosterRecord r = RosterRecord::parse(line);
+    // Each line is read once; for every tournament the last holder of its
+    // champion's (runner-up's) points in roster order is the one shown.
+    for (const auto& line : roster) {
+        const RosterRecord r = RosterRecord::parse(line);
+        for (int n = 1; n <= kTournaments; ++n) {
             const auto& won = r.field[static_cast<std::size_t>(RosterRecord::kTotal + n)];
             if (won.empty())
                 continue;
             const int points = toNumber(won);
-            if (points == championPoints) {
+            CalendarRow& row = view.rows[static_cast<std::size_t>(n - 1)];
+            if (points == rankingPoints(n, kCountChampion)) {
                 row.champion = r.name();
                 row.championFlag = flagPicture(r.field[3]);
             }
-            if (points == runnerUpPoints) {
+            if (points == rankingPoints(n, kCountRunnerUp)) {
                 row.runnerUp = r.name();
                 row.runnerUpFlag = flagPicture(r.field[3]);
             }
