@@ -55,7 +55,7 @@ void fillEditor(frmPlayerEditor* e, const QString& first, const QString& second,
 // throws the career player's darts (nine-darters), presses CONTINUE and OK.
 class CareerDriver : public QObject {
 public:
-    explicit CareerDriver(RunningGame& g) : m_g(g)
+    explicit CareerDriver(RunningGame& g, bool pressCalendar = false) : m_g(g), m_pressCalendar(pressCalendar)
     {
         m_timer.setInterval(2);
         connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
@@ -100,6 +100,13 @@ private:
             auto* cont = r->findChild<QPushButton*>(QStringLiteral("cmdContinue"));
             if (cont->isEnabled() && !r->isMinimized())
                 QTimer::singleShot(0, r, [r] { r->cmdContinue_Click(); });
+        } else if (auto* c = career.schedule(); c && m_pressCalendar && !m_calendarPressed) {
+            m_calendarPressed = true;
+            ++calendarsSeen;
+            QTimer::singleShot(0, c, [this, c] {
+                m_calendarPressed = false;
+                c->cmdContinue_Click();
+            });
         }
     }
 
@@ -123,6 +130,11 @@ private:
 
     RunningGame& m_g;
     QTimer m_timer;
+    bool m_pressCalendar = false;
+    bool m_calendarPressed = false;
+
+public:
+    int calendarsSeen = 0;
 };
 
 } // namespace
@@ -534,4 +546,37 @@ TEST(Editor, PagesSavesAndWritesTheRosterFile)
     const RosterLoad written = readRoster(in);
     ASSERT_TRUE(written.ok()) << written.error;
     EXPECT_EQ(written.roster.lines, st.roster.lines);
+}
+
+TEST(Career, AWholeSeasonAndBackToTheFirstTournament)
+{
+    RunningGame game(31);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    const QString car = game.data.filePath("Ivo Vane.car");
+    // Every file the career leaves behind reads back as it was written.
+    QByteArray seen;
+    int saves = 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QFile f(car);
+        if (!f.open(QIODevice::ReadOnly))
+            return;
+        const QByteArray now = f.readAll();
+        if (now == seen)
+            return;
+        seen = now;
+        ++saves;
+        const std::string text = now.toStdString();
+        EXPECT_EQ(careerFileText(readCareerFile(text, "Ivo Vane").state), text) << "save " << saves;
+    });
+    watch.start(1);
+    CareerDriver driver(game, true);
+    ASSERT_TRUE(waitUntil([&] { return st.career.tournamentNo == 1 && driver.calendarsSeen >= 13; }, 600000));
+    const QStringList history = fileLines(game.data.filePath("Ivo Vane.his"));
+    ASSERT_EQ(history.size(), 12);
+    EXPECT_TRUE(history[0].contains(",CANADIAN GRAND PRIX,"));
+    EXPECT_TRUE(history[11].contains(",WORLD CHAMPIONSHIP,"));
+    EXPECT_GT(saves, 12 * 4);
 }
