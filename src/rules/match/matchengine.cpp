@@ -6,6 +6,7 @@
 #include "rules/match/bed.h"
 #include "rules/match/board.h"
 #include "rules/match/throwmodel.h"
+#include "rules/network/protocol.h"
 #include "rules/opponent/checkout.h"
 #include "rules/setup/stats.h"
 
@@ -204,8 +205,7 @@ void MatchEngine::landDart(int x, int y, const Landing& landing, bool thrownHere
     m_host.refresh();
 
     if (thrownHere && m_match.networkGame) {
-        m_host.send("$ZEKO$TX" + std::to_string(x) + "Y" + std::to_string(y) + "S" + landing.bed +
-                    (landing.bounceOut ? "T" : "F"));
+        m_host.send(throwMessage(x, y, landing.bed, landing.bounceOut));
     }
 
     // A dart landing close to an earlier one of the turn hits it, and sits at an angle.
