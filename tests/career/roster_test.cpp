@@ -63,6 +63,10 @@ TEST(RosterFile, ReadsHeaderAndPlayersSkippingBlankLines)
     const RosterLoad lf = load(rosterText(160, "\n"));
     ASSERT_TRUE(lf.ok());
     EXPECT_EQ(writeRoster(lf.roster), rosterText(160));
+    // A line break inside an entry never makes two lines of one.
+    RosterFile broken = lf.roster;
+    broken.lines[3].insert(5, "\r\n");
+    EXPECT_EQ(load(writeRoster(broken)).roster.lines, lf.roster.lines);
 }
 
 TEST(RosterFile, DamagedFilesAreRefusedWithAReason)

@@ -580,3 +580,28 @@ TEST(Career, AWholeSeasonAndBackToTheFirstTournament)
     EXPECT_TRUE(history[11].contains(",WORLD CHAMPIONSHIP,"));
     EXPECT_GT(saves, 12 * 4);
 }
+
+TEST(Load, DuringAMatchAbandonsItAndNamesStayPlainText)
+{
+    RunningGame game(41);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    AutoAnswer yes(QMessageBox::Yes);
+    game.win().mnuNewGame_Click();
+    // An exhibition waits for its bull-up when Load comes.
+    st.match.player(1).name = "<b>NIA</b>";
+    st.match.player(2).name = "TOMAS VELL";
+    st.view.setupVisible = false;
+    LoadAnswer pick(LoadAnswer::Do::Load, QStringLiteral("Ivo Vane"));
+    QTimer::singleShot(50, &game.win(), [&] { game.win().mnuLoadGame_Click(); });
+    game.win().startExhibition(false);
+    EXPECT_TRUE(st.match.blnStopped);
+    EXPECT_FALSE(game.find("picContainer")->isVisible());
+    EXPECT_EQ(st.career.careerName, "Ivo Vane");
+    EXPECT_NE(game.win().career().schedule(), nullptr);
+    // A name is shown as it is spelt, never read as markup.
+    auto* name = game.find<QLabel>(QStringLiteral("lblPlayer_1"));
+    EXPECT_EQ(name->textFormat(), Qt::PlainText);
+    EXPECT_EQ(name->text(), "<b>NIA</b>");
+}

@@ -97,9 +97,9 @@ TEST(CareerLoad, HeaderFieldsThatCannotBeUsedKeepTheirDefaults)
         EXPECT_EQ(header(std::string("A,B,False,60,") + cls + ",1,1,0,0,0,0").bytClass, 1) << cls; // the default
     const CareerState odd = header("A,B,maybe,sixty,2,,13,1e3,99999,12a, 7 ");
     EXPECT_FALSE(odd.realBoard);
-    EXPECT_EQ(odd.playerAverage, 0);
+    EXPECT_EQ(odd.playerAverage, 60);
     EXPECT_EQ(odd.bytClass, 2);
-    EXPECT_EQ(odd.matchLength, 0);
+    EXPECT_EQ(odd.matchLength, 1);
     EXPECT_EQ(odd.tournamentNo, 1); // outside the calendar: the first
     EXPECT_EQ(odd.totals, (TournamentTotals{0, 0, 0, 7}));
     EXPECT_EQ(header("only one field").statsHeader1, "only one field");
@@ -112,11 +112,10 @@ TEST(CareerLoad, DamagedFilesNeverBreakTheGame)
     // Cut at every line boundary: what is there is used, the rest left empty,
     // and the career can still be played on and saved.
     std::size_t at = 0;
-    int cuts = 0;
+    int cuts = 0; // 520 of them
     while ((at = text.find("\r\n", at)) != std::string::npos) {
         at += 2;
-        if (++cuts % 7 != 1 && at != text.size())
-            continue; // every seventh cut is enough to reach every part of the file
+        ++cuts;
         const CareerLoad loaded = readCareerFile(text.substr(0, at), s.careerName);
         ASSERT_EQ(loaded.state.roster.size(), 160u);
         playOn(loaded.state);
@@ -127,6 +126,12 @@ TEST(CareerLoad, DamagedFilesNeverBreakTheGame)
         EXPECT_EQ(loaded.reopen, ReopenAt::Calendar);
         playOn(loaded.state);
     }
+    EXPECT_EQ(cuts, kCareerFileLines);
+    // Huge numbers in the roster add up without overflowing.
+    std::string huge = text;
+    for (std::size_t p = 0; (p = huge.find("\r\n", p)) != std::string::npos && p < 3000; p += 2)
+        huge.insert(p, "2147483647");
+    playOn(readCareerFile(huge, s.careerName).state);
     // Garbage in the roster and the draw plays on too.
     std::string garbled = text;
     for (std::size_t i = 200; i < garbled.size(); i += 37)

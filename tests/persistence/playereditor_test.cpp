@@ -64,6 +64,7 @@ TEST(PlayerEditor, NewCareerChecksComeInTheirOrder)
 TEST(PlayerEditor, NameBoxesKeepOneWord)
 {
     EXPECT_EQ(nameBoxText("Mary Ann,Lee "), "MaryAnnLee");
+    EXPECT_EQ(nameBoxText("Ann\r\nLee\t\x7f"), "AnnLee"); // a pasted line break never splits a roster line
 }
 
 TEST(PlayerEditor, EditingKeepsRankAndPointsAndRefusesWhatWouldDamageTheRoster)

@@ -60,7 +60,7 @@ std::optional<std::string> findFileIgnoringCase(const std::string& folder, const
 {
     const QDir dir(qpath(folder));
     const QString wanted = qpath(name).toUpper();
-    for (const QString& entry : dir.entryList(QDir::Files))
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::NoSymLinks))
         if (entry.toUpper() == wanted)
             return dir.filePath(entry).toStdString();
     return std::nullopt;
@@ -81,7 +81,8 @@ std::vector<std::string> filesEndingWith(const std::string& folder, const std::s
 {
     std::vector<std::string> out;
     const QDir dir(qpath(folder));
-    for (const QString& entry : dir.entryList(QDir::Files, QDir::Name))
+    // A link could lead out of the data folder: only real files count.
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::NoSymLinks, QDir::Name))
         if (entry.endsWith(qpath(suffix), Qt::CaseInsensitive))
             out.push_back(entry.toStdString());
     return out;

@@ -63,6 +63,7 @@ private:
 QLabel* makeLabel(QWidget* parent, const QString& name, int pointSize, const QString& colour, Qt::Alignment align)
 {
     auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText); // names come from files and the other machine
     l->setObjectName(name);
     QFont f(QStringLiteral("DejaVu Sans"), pointSize, QFont::Bold);
     l->setFont(f);
@@ -349,12 +350,14 @@ void frmDarts::mnuLoadGame_Click()
     m_st.match.resetMatchStats(); // nothing of an earlier match joins this career's totals
     m_st.flags.unloading = wasUnloading;
     // No match is running until the career starts one: the board takes no dart.
-    if (loaded.reopen == ReopenAt::Draw) {
+    // A tournament under way shows its look, at the draw or at the calendar
+    // that books its final.
+    if (loaded.reopen != ReopenAt::Calendar)
         ChangeTheme(themeCode(m_st.career.tournamentNo));
+    if (loaded.reopen == ReopenAt::Draw)
         m_career->openDraw();
-    } else {
+    else
         m_career->showCalendar();
-    }
 }
 
 void frmDarts::mnuEditor_Click()

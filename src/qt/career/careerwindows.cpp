@@ -120,9 +120,8 @@ void CareerWindows::openNewCareerEditor()
 
 void CareerWindows::openRosterEditor()
 {
-    closeQuietly(m_editor, m_st.flags.unloading);
+    // A new career's editor, if one is open, stays as it is behind this one.
     frmPlayerEditor editor(*this, true, &m_main);
-    m_editor = &editor;
     editor.exec();
 }
 

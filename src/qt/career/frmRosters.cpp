@@ -51,6 +51,7 @@ frmRosters::frmRosters(CareerWindows& career, QWidget* parent)
     setModal(false);
     auto* box = new QVBoxLayout(this);
     m_lblTournament = new QLabel(this);
+    m_lblTournament->setTextFormat(Qt::PlainText);
     m_lblTournament->setObjectName(QStringLiteral("lblTournament"));
     m_lblTournament->setFont(QFont(QStringLiteral("DejaVu Sans"), 15, QFont::Bold));
     m_lblTournament->setAlignment(Qt::AlignCenter);
@@ -63,6 +64,7 @@ frmRosters::frmRosters(CareerWindows& career, QWidget* parent)
     nameFont.setPixelSize(10);
     for (int n = 1; n <= Ladder::kLabels; ++n) {
         auto* l = new QLabel(this);
+        l->setTextFormat(Qt::PlainText); // a name is shown as it is spelt, never as markup
         l->setObjectName(QStringLiteral("lblLadder_%1").arg(n));
         l->setFont(nameFont);
         l->setFixedWidth(118);

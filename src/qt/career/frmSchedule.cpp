@@ -21,6 +21,7 @@ namespace {
 QLabel* label(QWidget* parent, const QString& name, const QString& text = {}, int size = 10, bool bold = false)
 {
     auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText); // names are shown as spelt, never as markup
     if (!name.isEmpty())
         l->setObjectName(name);
     QFont f(QStringLiteral("DejaVu Sans"), size);

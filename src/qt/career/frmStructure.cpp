@@ -28,6 +28,7 @@ frmStructure::frmStructure(const GameState& st, QWidget* parent) : ThemedDialog(
     if (!theme.empty())
         image->setPixmap(logoPixmap(st.appFolder, QString::fromStdString(theme), {96, 96}, devicePixelRatioF()));
     auto* name = new QLabel(QString::fromStdString(text.tournament), this);
+    name->setTextFormat(Qt::PlainText);
     name->setObjectName(QStringLiteral("lblTourn"));
     name->setFont(QFont(QStringLiteral("DejaVu Sans"), 18, QFont::Bold));
 

@@ -74,8 +74,10 @@ void frmLoad::cmdDelete_Click()
     if (answer != QMessageBox::Yes)
         return;
     const QDir dir(QString::fromStdString(m_dataFolder));
-    removeFile(dir.filePath(QString::fromStdString(careerFileName(name))).toStdString());
-    removeFile(dir.filePath(QString::fromStdString(historyFileName(name))).toStdString());
+    const bool gone = removeFile(dir.filePath(QString::fromStdString(careerFileName(name))).toStdString()) &&
+                      removeFile(dir.filePath(QString::fromStdString(historyFileName(name))).toStdString());
+    if (!gone)
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("The career could not be deleted."));
     if (!fill())
         reject();
 }

@@ -20,12 +20,14 @@ frmInfo::frmInfo(QWidget* parent, double timeScale) : QDialog(parent), m_timeSca
 
     QFont big(QStringLiteral("DejaVu Sans"), 20, QFont::Bold);
     m_label1 = new QLabel(this);
+    m_label1->setTextFormat(Qt::PlainText); // names come from files and the other machine
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setFont(big);
     m_label1->setAlignment(Qt::AlignCenter);
     m_label1->setWordWrap(true);
     m_label1->setStyleSheet(QStringLiteral("color: rgb(0,0,0); padding: 3px 0 0 3px;"));
     m_lblInfo = new QLabel(this);
+    m_lblInfo->setTextFormat(Qt::PlainText);
     m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
     m_lblInfo->setFont(big);
     m_lblInfo->setAlignment(Qt::AlignCenter);

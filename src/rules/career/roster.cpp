@@ -87,9 +87,17 @@ RosterLoad readRoster(std::istream& in)
 
 std::string writeRoster(const RosterFile& roster)
 {
-    std::string s = roster.header1 + "," + roster.header2 + "\r\n";
+    // A line break inside an entry would make two lines of one.
+    auto put = [](std::string& s, std::string_view line) {
+        for (char c : line)
+            if (c != '\r' && c != '\n')
+                s += c;
+        s += "\r\n";
+    };
+    std::string s;
+    put(s, roster.header1 + "," + roster.header2);
     for (const auto& line : roster.lines)
-        s += line + "\r\n";
+        put(s, line);
     return s;
 }
 
@@ -112,6 +120,8 @@ int GetRank(const std::vector<std::string>& lines, std::string_view name)
         } catch (const std::exception&) {
             rank = 0;
         }
+        if (rank < 0 || rank > 100000)
+            rank = 0; // a damaged rank counts as none
     }
     return rank;
 }

@@ -94,7 +94,10 @@ int toNumber(std::string_view text)
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc{} || end != text.data() + text.size())
         return 0;
-    return value;
+    // No rank or points of the game come near this; a damaged file's huge
+    // numbers stay small enough to add up.
+    constexpr int kLargest = 100000;
+    return value < -kLargest ? -kLargest : value > kLargest ? kLargest : value;
 }
 
 std::string_view trimSpaces(std::string_view text)

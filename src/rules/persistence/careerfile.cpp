@@ -95,7 +95,8 @@ std::vector<std::string_view> fileLines(std::string_view text)
         std::string_view line = text.substr(0, end);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        lines.push_back(line.substr(0, kLongestEntry));
+        // The header is never cut: it holds the roster file's own header first.
+        lines.push_back(lines.empty() ? line : line.substr(0, kLongestEntry));
         if (end == std::string_view::npos)
             break;
         text.remove_prefix(end + 1);
@@ -163,6 +164,10 @@ CareerLoad readCareerFile(std::string_view text, std::string_view careerName)
         s.bytClass = 4;
     if (s.tournamentNo < 1 || s.tournamentNo > 12)
         s.tournamentNo = 1;
+    if (s.matchLength < 1 || s.matchLength > 3)
+        s.matchLength = 1;
+    if (s.playerAverage < 30 || s.playerAverage > 100)
+        s.playerAverage = 60;
 
     std::size_t next = 1;
     s.roster.assign(160, std::string());

@@ -41,7 +41,8 @@ struct CareerLoad {
 // Reads a career file's text; the career player's name is the file's name.
 // Whatever can be read is used: a missing line leaves its entry empty, a
 // header field that is not a number keeps its default, a class outside 1..4
-// plays as PRO and a tournament outside 1..12 as the first. Never fails.
+// plays as PRO, a tournament outside 1..12 as the first, a match length
+// outside 1..3 as SHORT and an average outside 30..100 as 60. Never fails.
 CareerLoad readCareerFile(std::string_view text, std::string_view careerName);
 
 } // namespace vantorelle

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <charconv>
 #include <cstdlib>
 
 #include "rules/career/roster.h"
@@ -36,9 +37,9 @@ std::optional<int> averageValue(std::string_view text)
     for (char c : t)
         if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.')
             return std::nullopt;
-    char* end = nullptr;
-    const double v = std::strtod(t.c_str(), &end);
-    if (end != t.c_str() + t.size() || !std::isfinite(v) || std::fabs(v) > 32767)
+    double v = 0;
+    const auto [end, err] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (err != std::errc() || end != t.data() + t.size() || !std::isfinite(v) || std::fabs(v) > 32767)
         return std::nullopt;
     return static_cast<int>(std::nearbyint(v));
 }
@@ -55,10 +56,13 @@ bool isNationality(std::string_view code)
 
 std::string nameBoxText(std::string_view typed)
 {
+    // Nor anything unprintable, a pasted line break among them.
     std::string out;
-    for (char c : typed)
-        if (c != ' ' && c != ',')
+    for (char c : typed) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c != ' ' && c != ',' && u >= 0x20 && u != 0x7F)
             out += c;
+    }
     return out;
 }
 
@@ -77,8 +81,8 @@ bool isSafeFileStem(std::string_view name)
 NewCareerCheck checkNewCareerPlayer(const PlayerEntry& entry, const std::vector<std::string>& rosterLines)
 {
     NewCareerCheck out;
-    const std::string first = trimmed(entry.firstName);
-    const std::string second = trimmed(entry.secondName);
+    const std::string first = nameBoxText(entry.firstName);
+    const std::string second = nameBoxText(entry.secondName);
     const std::string wanted = upperCase(first + " " + second);
     for (const auto& line : rosterLines) {
         if (upperCase(field(line, 1) + " " + field(line, 2)) == wanted) {

@@ -1,14 +1,15 @@
 #include "rules/setup/stats.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace vantorelle {
 
 std::string formatTwoPlaces(double value)
 {
+    // The same text whatever the user's locale: a full stop, never a comma.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.2f", value);
-    std::string s = buf;
+    const auto [end, err] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
+    std::string s = err == std::errc() ? std::string(buf, end) : std::string("0.00");
     if (s == "-0.00")
         s = "0.00";
     return s;
