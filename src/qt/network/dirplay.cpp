@@ -1,0 +1,337 @@
+#include "qt/network/dirplay.h"
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <functional>
+#include <QEventLoop>
+#include <QNetworkDatagram>
+#include <QNetworkInterface>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include "rules/network/protocol.h"
+
+namespace vantorelle {
+
+namespace {
+// Where hosts listen for searches.
+constexpr quint16 kSearchPort = 47300;
+constexpr int kTextMessage = 0;
+constexpr int kPlayerCreated = 3;
+constexpr int kPlayerDestroyed = 5;
+
+std::string utf8(const QString& s)
+{
+    return s.toUtf8().toStdString();
+}
+QString qs(const std::string& s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Runs the event loop until done() or the time is up.
+bool waitFor(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        const qint64 left = ms - t.elapsed();
+        if (left <= 0)
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(static_cast<int>(qMin<qint64>(left, 10)), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+} // namespace
+
+DirPlay::DirPlay(QString searchAddress, QObject* parent) : QObject(parent), m_searchAddress(std::move(searchAddress)) {}
+
+DirPlay::~DirPlay()
+{
+    Dismantle();
+}
+
+QHostAddress DirPlay::listenAddress() const
+{
+    // A search kept on this machine keeps the session on it too.
+    const QHostAddress search(m_searchAddress);
+    return !m_searchAddress.isEmpty() && search.isLoopback() ? QHostAddress(QHostAddress::LocalHost)
+                                                             : QHostAddress(QHostAddress::AnyIPv4);
+}
+
+bool DirPlay::InitConnectionList(QStringList& list)
+{
+    list = {QStringLiteral("TCP/IP connection (LAN or internet)")};
+    return true;
+}
+
+bool DirPlay::HostGame(int connection, const QString& playerName, const QString& sessionName, int maxPlayers)
+{
+    Dismantle();
+    if (connection != 0) {
+        emit message(QStringLiteral("Failed to initialize connection."));
+        return false;
+    }
+    m_server = new QTcpServer(this);
+    m_searchSocket = new QUdpSocket(this);
+    if (!m_server->listen(listenAddress(), 0) ||
+        !m_searchSocket->bind(listenAddress(), kSearchPort, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
+        Dismantle();
+        emit message(QStringLiteral("Unable to create game."));
+        return false;
+    }
+    connect(m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* s = m_server->nextPendingConnection())
+            adopt(s);
+    });
+    connect(m_searchSocket, &QUdpSocket::readyRead, this, &DirPlay::answerSearches);
+    m_ownName = playerName;
+    m_sessionName = sessionName;
+    m_maxPlayers = qBound(1, maxPlayers, 2);
+    m_joinable = true;
+    m_hosting = true;
+    return true;
+}
+
+void DirPlay::answerSearches()
+{
+    while (m_searchSocket && m_searchSocket->hasPendingDatagrams()) {
+        const QNetworkDatagram d = m_searchSocket->receiveDatagram(512);
+        if (d.data().toStdString() != kSessionQuery)
+            continue;
+        SessionAnswer a;
+        a.name = utf8(m_sessionName);
+        a.players = 1 + static_cast<int>(std::count_if(m_peers.begin(), m_peers.end(),
+                                                        [](const auto& p) { return !p->name.isEmpty(); }));
+        a.maxPlayers = m_maxPlayers;
+        a.port = m_server->serverPort();
+        m_searchSocket->writeDatagram(QByteArray::fromStdString(sessionAnswer(a)), d.senderAddress(), d.senderPort());
+    }
+}
+
+bool DirPlay::ListSessions(int connection, QStringList& list, int waitMs)
+{
+    list.clear();
+    m_sessions.clear();
+    m_sessionHosts.clear();
+    if (connection != 0) {
+        emit message(QStringLiteral("Failed to initialize connection."));
+        return false;
+    }
+    QUdpSocket ask;
+    const QHostAddress to = m_searchAddress.isEmpty() ? QHostAddress(QHostAddress::Broadcast) : QHostAddress(m_searchAddress);
+    if (to.isNull() || !ask.bind(listenAddress(), 0) ||
+        ask.writeDatagram(QByteArray::fromStdString(std::string(kSessionQuery)), to, kSearchPort) < 0) {
+        emit message(QStringLiteral("Unable to list available games."));
+        return false;
+    }
+    waitFor(
+        [&] {
+            while (ask.hasPendingDatagrams()) {
+                const QNetworkDatagram d = ask.receiveDatagram(512);
+                const auto a = readSessionAnswer(d.data().toStdString());
+                if (!a)
+                    continue;
+                bool seen = false;
+                for (std::size_t i = 0; i < m_sessions.size(); ++i)
+                    seen = seen || (m_sessionHosts[i] == d.senderAddress() && m_sessions[i].port == a->port);
+                if (seen)
+                    continue;
+                m_sessions.push_back(*a);
+                m_sessionHosts.push_back(d.senderAddress());
+                list << qs(sessionLine(*a));
+            }
+            return false;
+        },
+        waitMs);
+    return true;
+}
+
+bool DirPlay::JoinGame(int sessionIndex, const QString& playerName, int waitMs)
+{
+    if (sessionIndex < 0 || sessionIndex >= static_cast<int>(m_sessions.size()))
+        return false;
+    const SessionAnswer a = m_sessions[static_cast<std::size_t>(sessionIndex)];
+    const QHostAddress host = m_sessionHosts[static_cast<std::size_t>(sessionIndex)];
+    auto* socket = new QTcpSocket(this);
+    socket->connectToHost(host, a.port);
+    if (!socket->waitForConnected(waitMs)) {
+        socket->deleteLater();
+        return false;
+    }
+    m_ownName = playerName;
+    m_hosting = false;
+    adopt(socket);
+    sendFrame(socket, helloPayload(utf8(playerName)));
+    // Joined once the host has answered with its own hello.
+    Peer* peer = m_peers.back().get();
+    // The host may turn us away meanwhile, which drops the peer altogether.
+    auto stillThere = [&] {
+        return std::any_of(m_peers.begin(), m_peers.end(), [peer](const auto& p) { return p.get() == peer; });
+    };
+    if (!waitFor([&] { return !stillThere() || !peer->name.isEmpty(); }, waitMs) || !stillThere()) {
+        Dismantle();
+        return false;
+    }
+    return true;
+}
+
+void DirPlay::adopt(QTcpSocket* socket)
+{
+    auto peer = std::make_unique<Peer>();
+    peer->socket = socket;
+    Peer* p = peer.get();
+    m_peers.push_back(std::move(peer));
+    connect(socket, &QTcpSocket::readyRead, this, [this, p] { readFrom(p); });
+    connect(socket, &QTcpSocket::disconnected, this, [this, p] { drop(p); });
+    // A caller that does not say hello soon is not kept waiting on the line.
+    QTimer::singleShot(5000, socket, [this, p] {
+        if (p->name.isEmpty())
+            drop(p);
+    });
+    // A session is two players: a late or unwanted caller is turned away.
+    const int named = static_cast<int>(std::count_if(m_peers.begin(), m_peers.end(),
+                                                     [](const auto& q) { return !q->name.isEmpty(); }));
+    if (m_hosting && (!m_joinable || 1 + named >= m_maxPlayers))
+        drop(p);
+}
+
+void DirPlay::sendFrame(QTcpSocket* socket, const std::string& payload)
+{
+    const std::string f = frame(payload);
+    if (socket && !f.empty())
+        socket->write(f.data(), static_cast<qint64>(f.size()));
+}
+
+void DirPlay::readFrom(Peer* peer)
+{
+    if (!peer->socket)
+        return;
+    peer->reader.feed(peer->socket->readAll().toStdString());
+    if (peer->reader.broken()) {
+        drop(peer);
+        return;
+    }
+    while (auto f = peer->reader.next()) {
+        if (peer->name.isEmpty()) {
+            // The first frame must be this program's hello, or the caller goes.
+            const auto name = readHello(*f);
+            if (!name) {
+                drop(peer);
+                return;
+            }
+            peer->name = qs(*name);
+            if (m_hosting)
+                sendFrame(peer->socket, helloPayload(utf8(m_ownName)));
+            m_arrivals.push_back({true, kPlayerCreated, peer->name, {}});
+            continue;
+        }
+        const auto m = readMessage(*f);
+        if (!m || m->kind != kTextMessage)
+            continue;
+        m_arrivals.push_back({false, m->kind, peer->name, qs(m->text)});
+    }
+}
+
+void DirPlay::drop(Peer* peer)
+{
+    auto it = std::find_if(m_peers.begin(), m_peers.end(), [peer](const auto& p) { return p.get() == peer; });
+    if (it == m_peers.end())
+        return;
+    std::unique_ptr<Peer> gone = std::move(*it);
+    m_peers.erase(it);
+    if (!gone->name.isEmpty())
+        m_arrivals.push_back({true, kPlayerDestroyed, gone->name, {}});
+    if (QTcpSocket* s = gone->socket) {
+        s->disconnect(this);
+        s->abort();
+        s->deleteLater();
+    }
+}
+
+void DirPlay::DisableJoin()
+{
+    m_joinable = false;
+}
+
+QString DirPlay::UpdatePlayers(QStringList& list)
+{
+    list.clear();
+    if (m_hosting)
+        list << m_ownName;
+    for (const auto& p : m_peers)
+        if (!p->name.isEmpty())
+            list << p->name;
+    if (!m_hosting && !m_ownName.isEmpty())
+        list << m_ownName;
+    return QStringLiteral("%1 people in the session.").arg(list.size());
+}
+
+QString DirPlay::GetMessages()
+{
+    QString game;
+    std::vector<Arrival> arrivals;
+    arrivals.swap(m_arrivals);
+    for (const auto& a : arrivals) {
+        if (a.system) {
+            emit playersChanged();
+        } else if (a.text.startsWith(QString::fromLatin1(kGamePrefix.data(), 6))) {
+            game = a.text; // a later game message of the same poll replaces it
+        } else {
+            emit chatReceived(a.sender, a.text);
+        }
+    }
+    return game;
+}
+
+void DirPlay::SendChatText(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    const std::string payload = messagePayload(kTextMessage, utf8(text));
+    for (const auto& p : m_peers)
+        if (!p->name.isEmpty())
+            sendFrame(p->socket, payload);
+}
+
+void DirPlay::Dismantle()
+{
+    while (!m_peers.empty())
+        drop(m_peers.back().get());
+    m_arrivals.clear();
+    if (m_server) {
+        m_server->close();
+        m_server->deleteLater();
+        m_server = nullptr;
+    }
+    if (m_searchSocket) {
+        m_searchSocket->close();
+        m_searchSocket->deleteLater();
+        m_searchSocket = nullptr;
+    }
+    m_hosting = false;
+}
+
+bool DirPlay::inSession() const
+{
+    return std::any_of(m_peers.begin(), m_peers.end(), [](const auto& p) { return !p->name.isEmpty(); });
+}
+
+quint16 DirPlay::hostPort() const
+{
+    return m_server ? m_server->serverPort() : 0;
+}
+
+QString localAddress()
+{
+    for (const QHostAddress& a : QNetworkInterface::allAddresses())
+        if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback())
+            return a.toString();
+    return {};
+}
+
+} // namespace vantorelle

@@ -1,0 +1,91 @@
+#pragma once
+#include <QHostAddress>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "rules/network/frames.h"
+
+class QTcpServer;
+class QTcpSocket;
+class QUdpSocket;
+
+namespace vantorelle {
+
+// The session between two machines: one hosts (listens for the other and
+// answers searches), the other finds the session and joins it. Messages are
+// texts sent reliably to the other player; what arrives waits until
+// GetMessages is called. A connection that does not open with this
+// program's hello, or breaks a frame, is closed.
+class DirPlay : public QObject {
+    Q_OBJECT
+public:
+    // searchAddress: where a search asks for sessions; empty asks the local
+    // network (broadcast). Tests and runs on development machines always
+    // give 127.0.0.1, and a host then listens on that address only.
+    explicit DirPlay(QString searchAddress, QObject* parent = nullptr);
+    ~DirPlay() override;
+
+    // The kinds of connection there are; item 0 is selected.
+    bool InitConnectionList(QStringList& list);
+    // Asks for sessions and waits up to waitMs for answers; true even when
+    // none answered.
+    bool ListSessions(int connection, QStringList& list, int waitMs = 600);
+    bool HostGame(int connection, const QString& playerName, const QString& sessionName, int maxPlayers);
+    bool JoinGame(int sessionIndex, const QString& playerName, int waitMs = 3000);
+    void DisableJoin();
+    // The players' names; the line "N people in the session.".
+    QString UpdatePlayers(QStringList& list);
+    // Handles what has arrived: chat goes to chatReceived, a player joining or
+    // leaving to playersChanged; the last game message is returned.
+    QString GetMessages();
+    void SendChatText(const QString& text);
+    void Dismantle();
+
+    bool inSession() const;
+    quint16 hostPort() const;
+
+signals:
+    void chatReceived(const QString& sender, const QString& text);
+    void playersChanged();
+    void message(const QString& text); // a failure to tell the player
+
+private:
+    struct Peer {
+        QPointer<QTcpSocket> socket;
+        FrameReader reader;
+        QString name; // empty until its hello
+    };
+    struct Arrival {
+        bool system = false; // a player came (kind 3) or went (kind 5)
+        int kind = 0;
+        QString sender;
+        QString text;
+    };
+    void adopt(QTcpSocket* socket);
+    void readFrom(Peer* peer);
+    void drop(Peer* peer);
+    static void sendFrame(QTcpSocket* socket, const std::string& payload);
+    void answerSearches();
+    QHostAddress listenAddress() const;
+
+    QString m_searchAddress;
+    QString m_ownName;
+    QString m_sessionName;
+    int m_maxPlayers = 2;
+    bool m_joinable = true;
+    bool m_hosting = false;
+    QTcpServer* m_server = nullptr;
+    QUdpSocket* m_searchSocket = nullptr;
+    std::vector<std::unique_ptr<Peer>> m_peers;
+    std::vector<SessionAnswer> m_sessions;
+    std::vector<QHostAddress> m_sessionHosts;
+    std::vector<Arrival> m_arrivals;
+};
+
+// The machine's own IPv4 address as dotted decimal text; empty when none.
+QString localAddress();
+
+} // namespace vantorelle

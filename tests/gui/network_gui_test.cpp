@@ -1,0 +1,89 @@
+// Two sessions' ends on this machine, over 127.0.0.1 only; every wait is
+// bounded.
+#include <QSignalSpy>
+#include <QTcpSocket>
+
+#include "gui/guihelpers.h"
+#include "qt/network/dirplay.h"
+#include "rules/network/frames.h"
+#include "rules/network/protocol.h"
+
+using namespace vantorelle;
+using namespace vantorelle::testing;
+
+namespace {
+const QString kHere = QStringLiteral("127.0.0.1");
+}
+
+TEST(DirPlay, HostFindJoinChatAndLeaveOnThisMachine)
+{
+    DirPlay host(kHere), guest(kHere);
+    QStringList providers;
+    ASSERT_TRUE(host.InitConnectionList(providers));
+    ASSERT_EQ(providers.size(), 1);
+    ASSERT_TRUE(host.HostGame(0, QStringLiteral("Nia"), kHere, 2));
+
+    QStringList sessions;
+    ASSERT_TRUE(guest.ListSessions(0, sessions, 1000));
+    ASSERT_EQ(sessions, QStringList{"127.0.0.1 (1/2)"});
+    ASSERT_TRUE(guest.JoinGame(0, QStringLiteral("Tomas")));
+
+    QSignalSpy joined(&host, &DirPlay::playersChanged);
+    ASSERT_TRUE(waitUntil([&] { return !host.GetMessages().isNull() || joined.count() > 0; }, 3000));
+    QStringList players;
+    EXPECT_EQ(host.UpdatePlayers(players), "2 people in the session.");
+    EXPECT_EQ(players, (QStringList{"Nia", "Tomas"}));
+    EXPECT_EQ(guest.UpdatePlayers(players), "2 people in the session.");
+    EXPECT_EQ(players, (QStringList{"Nia", "Tomas"}));
+
+    // Chat goes to the chat; of two game messages in one poll the later counts.
+    QSignalSpy chat(&host, &DirPlay::chatReceived);
+    guest.SendChatText(QStringLiteral("Good luck"));
+    guest.SendChatText(QString());
+    guest.SendChatText(QString::fromStdString(optionMessage("501")));
+    guest.SendChatText(QString::fromStdString(throwMessage(2580, 1425, "T20", false)));
+    QString game;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            const QString g = host.GetMessages();
+            if (!g.isEmpty())
+                game = g;
+            return !game.isEmpty() && chat.count() == 1;
+        },
+        3000));
+    EXPECT_EQ(chat.at(0).at(0).toString(), "Tomas");
+    EXPECT_EQ(chat.at(0).at(1).toString(), "Good luck");
+    EXPECT_EQ(game, "$ZEKO$TX2580Y1425ST20F");
+
+    // A third caller finds the session full and is turned away.
+    DirPlay third(kHere);
+    QStringList again;
+    ASSERT_TRUE(third.ListSessions(0, again, 1000));
+    EXPECT_EQ(again, QStringList{"127.0.0.1 (2/2)"});
+    EXPECT_FALSE(third.JoinGame(0, QStringLiteral("Late"), 1500));
+
+    // The guest leaves: the host hears of it.
+    QSignalSpy left(&host, &DirPlay::playersChanged);
+    guest.Dismantle();
+    ASSERT_TRUE(waitUntil([&] { host.GetMessages(); return left.count() > 0; }, 3000));
+    EXPECT_EQ(host.UpdatePlayers(players), "1 people in the session.");
+}
+
+TEST(DirPlay, AnythingButThisProgramsHelloIsShownTheDoor)
+{
+    DirPlay host(kHere);
+    ASSERT_TRUE(host.HostGame(0, QStringLiteral("Nia"), kHere, 2));
+    QSignalSpy changed(&host, &DirPlay::playersChanged);
+    for (const std::string& first : {std::string("GET / HTTP/1.0\r\n\r\n"), frame("Hsomething-else\t1\tX"),
+                                     frame(messagePayload(0, "$ZEKO$Q")), std::string("\x7f\xff\xff\xff", 4)}) {
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, host.hostPort());
+        ASSERT_TRUE(s.waitForConnected(2000));
+        s.write(first.data(), static_cast<qint64>(first.size()));
+        ASSERT_TRUE(waitUntil([&] { return s.state() == QAbstractSocket::UnconnectedState; }, 3000));
+    }
+    EXPECT_EQ(host.GetMessages(), "");
+    EXPECT_EQ(changed.count(), 0);
+    QStringList players;
+    EXPECT_EQ(host.UpdatePlayers(players), "1 people in the session.");
+}
