@@ -190,7 +190,8 @@ void DirPlay::adopt(QTcpSocket* socket)
     connect(socket, &QTcpSocket::disconnected, this, [this, p] { drop(p); });
     // A caller that does not say hello soon is not kept waiting on the line.
     QTimer::singleShot(5000, socket, [this, p] {
-        if (p->name.isEmpty())
+        const bool kept = std::any_of(m_peers.begin(), m_peers.end(), [p](const auto& q) { return q.get() == p; });
+        if (kept && p->name.isEmpty())
             drop(p);
     });
     // A session is two players: a late or unwanted caller is turned away.
