@@ -65,7 +65,7 @@ TEST(RosterFile, ReadsHeaderAndPlayersSkippingBlankLines)
     EXPECT_EQ(writeRoster(lf.roster), rosterText(160));
     // A line break inside an entry never makes two lines of one.
     RosterFile broken = lf.roster;
-    broken.lines[3].insert(5, "\r\n");
+    broken.lines[3].insert(5, "\n");
     EXPECT_EQ(load(writeRoster(broken)).roster.lines, lf.roster.lines);
 }
 

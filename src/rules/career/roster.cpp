@@ -87,10 +87,11 @@ RosterLoad readRoster(std::istream& in)
 
 std::string writeRoster(const RosterFile& roster)
 {
-    // A line break inside an entry would make two lines of one.
+    // A line feed inside an entry would make two lines of one; a carriage
+    // return is harmless, since lines are split at line feeds.
     auto put = [](std::string& s, std::string_view line) {
         for (char c : line)
-            if (c != '\r' && c != '\n')
+            if (c != '\n')
                 s += c;
         s += "\r\n";
     };
