@@ -56,7 +56,7 @@ TEST(MenuBar, EntriesInOrder)
     for (QAction* a : game.win().menuBar()->actions())
         captions << a->text();
     EXPECT_EQ(captions,
-              (QStringList{"&New", "&Load", "Audio", "Help", "Statistics", "Rankings", "Player History", "Editor", "Docs", "How to Play", "Credits", "Boss", "&Quit"}));
+              (QStringList{"&New", "&Load", "Audio", "Help", "Statistics", "Rankings", "Player History", "Editor", "Docs", "Network", "How to Play", "Credits", "Boss", "&Quit"}));
     QStringList docs;
     for (QAction* a : game.win().menuBar()->findChild<QMenu*>(QStringLiteral("mnuDocs"))->actions())
         docs << a->text();

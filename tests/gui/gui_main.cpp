@@ -11,6 +11,8 @@ int main(int argc, char** argv)
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", (config.path() + "/share").toLocal8Bit());
+    // Sessions are only ever looked for on this machine.
+    qputenv("VANTORELLE_SEARCH_ADDRESS", "127.0.0.1");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -5,6 +5,10 @@
 
 #include "gui/guihelpers.h"
 #include "qt/network/dirplay.h"
+#include "qt/network/frmNetwork.h"
+#include <QLineEdit>
+#include <QPushButton>
+#include <QListWidget>
 #include "rules/network/frames.h"
 #include "rules/network/protocol.h"
 
@@ -86,4 +90,69 @@ TEST(DirPlay, AnythingButThisProgramsHelloIsShownTheDoor)
     EXPECT_EQ(changed.count(), 0);
     QStringList players;
     EXPECT_EQ(host.UpdatePlayers(players), "1 people in the session.");
+}
+
+TEST(Lobby, TwoGamesMeetChatAndTheChallengerDrivesTheSetup)
+{
+    RunningGame a(51), b(52);
+    ASSERT_TRUE(a.app && b.app);
+    a.st().settings.savedPlayer1Name = "Nia";
+    b.st().settings.savedPlayer1Name = "Tomas";
+
+    a.win().network().open();
+    frmDPlayDevices* hostWindow = a.win().network().devices();
+    ASSERT_NE(hostWindow, nullptr);
+    EXPECT_EQ(hostWindow->windowTitle(), "VANTORELLE! NETWORKING!");
+    hostWindow->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
+    hostWindow->cmdStart_Click();
+    frmStart* lobbyA = a.win().network().lobby();
+    ASSERT_NE(lobbyA, nullptr);
+    EXPECT_TRUE(lobbyA->challengeButton()->isVisibleTo(lobbyA));
+
+    b.win().network().open();
+    b.win().network().devices()->cmdJoin_Click();
+    frmJoin* join = b.win().network().join();
+    ASSERT_NE(join, nullptr);
+    ASSERT_EQ(join->sessions()->count(), 1);
+    EXPECT_EQ(join->sessions()->item(0)->text(), "127.0.0.1 (1/2)");
+    join->cmdJoin_Click();
+    frmStart* lobbyB = b.win().network().lobby();
+    ASSERT_NE(lobbyB, nullptr);
+
+    // Both lobbies list both players once the join has been heard.
+    auto players = [](frmStart* l) { return l->findChild<QListWidget*>(QStringLiteral("lstPlayers"))->count(); };
+    ASSERT_TRUE(waitUntil([&] { return players(lobbyA) == 2 && players(lobbyB) == 2; }, 5000));
+
+    // Chat, in the slices and names of the lobby.
+    lobbyB->findChild<QLineEdit*>(QStringLiteral("txtChat"))->setText(QStringLiteral("Good darts"));
+    lobbyB->cmdSendText_Click();
+    auto* chatA = lobbyA->findChild<QListWidget*>(QStringLiteral("lstText"));
+    ASSERT_TRUE(waitUntil([&] { return chatA->count() == 1; }, 5000));
+    EXPECT_EQ(chatA->item(0)->text(), " Tomas Good darts");
+
+    // The challenge: both setup panels at the leg lengths, Nia as player 1 on both.
+    lobbyA->cmdChallenge_Click();
+    ASSERT_TRUE(waitUntil([&] { return b.st().match.networkGame; }, 5000));
+    for (RunningGame* g : {&a, &b}) {
+        EXPECT_EQ(g->st().view.setupHeading, "LEG LENGTH");
+        EXPECT_EQ(g->st().career.careerName, "Nia");
+        EXPECT_EQ(g->st().match.player2Name, "Tomas");
+    }
+    EXPECT_TRUE(a.st().match.isChallenger);
+    EXPECT_FALSE(b.st().match.isChallenger);
+
+    // Tomas's own clicks do nothing; Nia's choice is replayed on his panel.
+    b.win().lblOption_Click(2);
+    EXPECT_EQ(b.st().view.setupHeading, "LEG LENGTH");
+    a.win().lblOption_Click(1); // 301
+    ASSERT_TRUE(waitUntil([&] { return b.st().view.setupHeading == "MATCH LENGTH"; }, 5000));
+    EXPECT_EQ(b.st().match.intStartScore, 301);
+
+    // Nia leaves: Tomas is told, and his panel is back on its first page.
+    AutoAnswer ok(QMessageBox::Ok);
+    AutoAnswer yes(QMessageBox::Yes);
+    a.win().mnuNewGame_Click();
+    ASSERT_TRUE(waitUntil([&] { return !b.st().match.networkGame; }, 5000));
+    EXPECT_TRUE(ok.texts.contains("Your opponent has quit."));
+    EXPECT_EQ(b.st().view.setupHeading, "SELECT GAME TYPE");
 }

@@ -11,6 +11,7 @@
 #include "qt/app/frmCredits.h"
 #include "qt/app/frmDarts.h"
 #include "qt/career/careerwindows.h"
+#include "qt/network/frmNetwork.h"
 #include "qt/app/pause.h"
 #include "qt/app/settings.h"
 #include "qt/match/boardwidget.h"
@@ -81,6 +82,7 @@ void frmDarts::buildMenus()
     docs->setObjectName(QStringLiteral("mnuDocs"));
     add(docs, "mnuReadme", QStringLiteral("Readme"), [this] { openAppDocument(QStringLiteral("Readme.txt")); });
     add(docs, "mnuLicense", QStringLiteral("License"), [this] { openAppDocument(QStringLiteral("License.txt")); });
+    add(bar, "mnuNetwork", QStringLiteral("Network"), [this] { m_network->open(); });
     add(bar, "mnuPlay", QStringLiteral("How to Play"), &frmDarts::openHelp);
     add(bar, "mnuCredits", QStringLiteral("Credits"), &frmDarts::showCredits);
     add(bar, "mnuBoss", QStringLiteral("Boss"), &frmDarts::bossKey);

@@ -14,6 +14,7 @@
 #include "qt/app/pause.h"
 #include "qt/app/disk.h"
 #include "qt/career/careerwindows.h"
+#include "qt/network/frmNetwork.h"
 #include "qt/persistence/frmLoad.h"
 #include "rules/persistence/careerfile.h"
 #include "rules/career/calendar.h"
@@ -122,6 +123,7 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
 
     m_menu.changeTheme = [this](const std::string& code) { ChangeTheme(code); };
     m_career = new CareerWindows(m_st, rng, *this, timeScale);
+    m_network = new NetworkWindows(m_st, *this);
     m_sound = new SoundPlayer(QString::fromStdString(m_st.appFolder), this);
 
     m_tmrConfuse = new QTimer(this);
@@ -156,6 +158,10 @@ void frmDarts::lblOption_Click(int option)
         m_pendingOption = option;
         return;
     }
+    // In a network match the challenger makes the choices; the other machine
+    // takes them only as they are replayed from his.
+    if (m_st.match.networkGame && !m_st.match.isChallenger && !m_network->replayingOption())
+        return;
     m_optionBusy = true;
     m_st.view.cricketBoardShown = false;
     auto* label = m_picNewGame->option(option);
@@ -167,7 +173,10 @@ void frmDarts::lblOption_Click(int option)
         return; // the window closed during the flash
     }
 
-    const SetupNext next = m_menu.click(option);
+    std::string message;
+    const SetupNext next = m_menu.click(option, &message);
+    if (m_st.match.networkGame && m_st.match.isChallenger && !message.empty())
+        send(message);
     m_optionBusy = false;
     switch (next) {
     case SetupNext::GetPlayers:
@@ -591,9 +600,46 @@ void frmDarts::showInfo(std::string_view text)
     info.exec();
 }
 
-void frmDarts::send(std::string_view)
+void frmDarts::send(std::string_view message)
 {
-    // Network play arrives with the lobby; until then no match is a network match.
+    m_network->send(std::string(message));
+}
+
+void frmDarts::prepareNetworkGame(const std::string& ownName, const std::string& opponent, bool isChallenger)
+{
+    ChangeTheme("AllBlack");
+    const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
+    m_engine.abandon();
+    closeOtherWindows();
+    m_st.flags.unloading = wasUnloading;
+    m_st.view.flag = {};
+    m_st.match.numberOfPlayers = 2;
+    m_st.match.bytGameType = 1;
+    // Player 1 is the challenger on both machines.
+    m_st.career.careerName = isChallenger ? ownName : opponent;
+    m_st.match.player2Name = isChallenger ? opponent : ownName;
+    m_st.settings.savedPlayer1Name = m_st.career.careerName;
+    m_st.match.player(1).realBoard = false;
+    m_st.match.player(2).realBoard = false;
+    m_st.view.dartInHand = {true, true, true, false, false, false};
+    m_st.view.scoreboardVisible = false;
+    m_st.view.setupHeading = "LEG LENGTH";
+    m_st.view.setupOption = {"", "301", "501", "1001", m_st.settings.cricketUnlocked ? "CRICKET" : ""};
+    m_st.view.setupVisible = true;
+    m_st.match.bytLegsToWin = 3;
+    refresh();
+    raise();
+    activateWindow();
+}
+
+void frmDarts::leaveNetworkGame()
+{
+    m_st.match.networkGame = false;
+    m_engine.abandon();
+    m_st.view.scoreboardVisible = false;
+    m_menu.firstPage();
+    m_st.view.setupVisible = true;
+    refresh();
 }
 
 void frmDarts::frameDelay()
@@ -676,6 +722,7 @@ void frmDarts::closeEvent(QCloseEvent* e)
     if (m_st.match.networkGame)
         send("$ZEKO$Q");
     m_engine.abandon();
+    m_network->closeAll();
     closeOtherWindows();
     m_st.flags.unloading = false;
     e->accept();

@@ -18,6 +18,7 @@ namespace vantorelle {
 class BoardWidget;
 class picCricket;
 class CareerWindows;
+class NetworkWindows;
 struct CareerMatch;
 class picNewGame;
 class SoundPlayer;
@@ -45,6 +46,13 @@ public:
     // The first page of the setup panel, no match, no draws, the dark look.
     void backToStartMenu();
     CareerWindows& career() { return *m_career; }
+    NetworkWindows& network() { return *m_network; }
+    // Both machines, at a challenge: no career, the dark look, the two
+    // players' names, and the setup panel at its leg lengths.
+    void prepareNetworkGame(const std::string& ownName, const std::string& opponent, bool isChallenger);
+    // The network match is over (a quit, a refusal): the match ends and the
+    // setup panel is back on its first page.
+    void leaveNetworkGame();
     // Shows the player selection for one or two humans.
     void GetPlayers(int humans);
     // The New command: back to the first page of the setup panel.
@@ -116,6 +124,7 @@ private:
     MatchEngine m_engine;
     SetupMenu m_menu;
     CareerWindows* m_career = nullptr;
+    NetworkWindows* m_network = nullptr;
     picNewGame* m_picNewGame = nullptr;
     std::array<picCricket*, 3> m_picCricket{};
     bool m_disguised = false;

@@ -46,6 +46,13 @@ void saveCricket(bool unlocked)
     s.setValue(QStringLiteral("Cricket"), unlocked ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
+void savePlayer1(const QString& name)
+{
+    auto s = store();
+    s.beginGroup(kGroup);
+    s.setValue(QStringLiteral("Player1"), name);
+}
+
 void saveSound(bool on)
 {
     auto s = store();

@@ -11,6 +11,7 @@ void loadSettings(Settings& settings);
 void saveAppPath(const QString& folder);
 void saveSound(bool on);
 void saveCricket(bool unlocked);
+void savePlayer1(const QString& name);
 
 // "True"/"False" as the settings store them; anything else is false.
 bool settingBool(const QString& text, bool whenMissing, bool present);

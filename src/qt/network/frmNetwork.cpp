@@ -1,0 +1,446 @@
+#include "qt/network/frmNetwork.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "qt/app/frmDarts.h"
+#include "qt/app/settings.h"
+#include "qt/network/dirplay.h"
+#include "rules/app/gamestate.h"
+#include "rules/network/protocol.h"
+
+namespace vantorelle {
+
+namespace {
+
+QString qs(const std::string& s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLineEdit* edit(QWidget* parent, const QString& name)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setMaxLength(30);
+    return e;
+}
+
+QAction* networkEntry(frmDarts& main)
+{
+    return main.menuBar()->findChild<QAction*>(QStringLiteral("mnuNetwork"));
+}
+
+} // namespace
+
+QString NetworkWindows::searchAddress()
+{
+    const QString env = qEnvironmentVariable("VANTORELLE_SEARCH_ADDRESS").trimmed();
+    if (!env.isEmpty())
+        return env;
+    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ZEKO"), QStringLiteral("ZEKO"));
+    return s.value(QStringLiteral("Application/SearchAddress")).toString().trimmed();
+}
+
+NetworkWindows::NetworkWindows(GameState& st, frmDarts& main) : QObject(&main), m_st(st), m_main(main) {}
+
+NetworkWindows::~NetworkWindows() = default;
+
+frmDPlayDevices* NetworkWindows::devices() const
+{
+    return m_devices;
+}
+frmJoin* NetworkWindows::join() const
+{
+    return m_join && !m_join->isHidden() ? m_join.data() : nullptr;
+}
+frmStart* NetworkWindows::lobby() const
+{
+    return m_lobby && !m_lobby->isHidden() ? m_lobby.data() : nullptr;
+}
+
+void NetworkWindows::open()
+{
+    if (auto* a = networkEntry(m_main))
+        a->setEnabled(false);
+    if (!m_devices) {
+        m_devices = new frmDPlayDevices(*this, &m_main);
+        m_devices->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_devices->show();
+    m_devices->raise();
+}
+
+void NetworkWindows::closeAll()
+{
+    if (m_lobby)
+        m_lobby->close();
+    if (m_devices)
+        m_devices->close();
+    if (m_join)
+        m_join->close();
+}
+
+void NetworkWindows::ReDisplay()
+{
+    m_play = std::make_unique<DirPlay>(searchAddress());
+    if (m_devices) {
+        QStringList list;
+        m_play->InitConnectionList(list);
+        m_devices->m_lstServiceProviders->clear();
+        m_devices->m_lstServiceProviders->addItems(list);
+        m_devices->m_lstServiceProviders->setCurrentRow(0);
+        m_devices->show();
+    }
+}
+
+void NetworkWindows::send(const std::string& message)
+{
+    if (m_play && m_play->inSession())
+        m_play->SendChatText(qs(message));
+}
+
+void NetworkWindows::backToMainMenu(const QString& why)
+{
+    if (!why.isEmpty())
+        QMessageBox::information(&m_main, m_main.windowTitle(), why);
+    m_st.match.networkGame = false;
+    m_main.leaveNetworkGame();
+}
+
+void NetworkWindows::StartANetworkGame(const QString& opponent)
+{
+    m_main.prepareNetworkGame(m_ownName.toStdString(), opponent.toStdString(), m_st.match.isChallenger);
+}
+
+void NetworkWindows::CheckMessages()
+{
+    // A choice replayed, or the lobby's flashing, runs the event loop: the
+    // poll that comes meanwhile waits for this one.
+    if (m_polling || m_st.flags.quitting || !m_play)
+        return;
+    m_polling = true;
+    const auto m = readGameMessage(m_play->GetMessages().toStdString());
+    if (m) {
+        using Kind = GameMessage::Kind;
+        switch (m->kind) {
+        case Kind::Quit:
+            if (m_st.match.networkGame)
+                backToMainMenu(QStringLiteral("Your opponent has quit."));
+            break;
+        case Kind::Challenge:
+            // A challenge is taken only between matches.
+            if (!m_main.engine().matchRunning()) {
+                m_st.match.isChallenger = false;
+                m_st.match.networkGame = true;
+                StartANetworkGame(qs(m->challenger));
+            }
+            break;
+        case Kind::Option: {
+            if (!m_st.match.networkGame || m_st.match.isChallenger)
+                break;
+            const int option = optionButton(m->option);
+            if (m->option == "CRICKET" && m_st.view.setupOption[4] != "CRICKET") {
+                send(cricketRefusedMessage());
+                backToMainMenu(QStringLiteral("Your opponent tried to challenge you to Cricket. You haven't unlocked "
+                                              "this bonus feature yet."));
+                break;
+            }
+            if (option != 0 && m_st.view.setupVisible) {
+                m_replaying = true;
+                m_main.lblOption_Click(option);
+                m_replaying = false;
+            }
+            break;
+        }
+        case Kind::CricketRefused:
+            if (m_st.match.networkGame)
+                backToMainMenu(qs(m_st.match.player2Name) + QStringLiteral(" hasn't unlocked Cricket yet. Try another game."));
+            break;
+        case Kind::Throw:
+            if (m_st.match.networkGame)
+                m_main.engine().receiveDart({m_st.match.isChallenger ? 2 : 1, m->x, m->y, m->bed, m->bounceOut});
+            break;
+        }
+    }
+    m_polling = false;
+}
+
+// ---------------------------------------------------------------- connection window
+
+frmDPlayDevices::frmDPlayDevices(NetworkWindows& net, QWidget* parent) : QDialog(parent), m_net(net)
+{
+    setObjectName(QStringLiteral("frmDPlayDevices"));
+    setWindowTitle(QStringLiteral("VANTORELLE! NETWORKING!"));
+    auto* grid = new QGridLayout(this);
+    m_txtPlayerName = edit(this, QStringLiteral("txtPlayerName"));
+    m_txtPlayerName->setText(QString::fromStdString(net.m_st.settings.savedPlayer1Name));
+    m_txtGameName = edit(this, QStringLiteral("txtGameName"));
+    m_txtGameName->setText(localAddress());
+    m_lstServiceProviders = new QListWidget(this);
+    m_lstServiceProviders->setObjectName(QStringLiteral("lstServiceProviders"));
+    m_lstServiceProviders->setMaximumHeight(80);
+    auto* start = button(this, QStringLiteral("cmdStart"), QStringLiteral("Start Session"));
+    auto* join = button(this, QStringLiteral("cmdJoin"), QStringLiteral("Join Session"));
+    grid->addWidget(new QLabel(QStringLiteral("Your Name:"), this), 0, 0);
+    grid->addWidget(m_txtPlayerName, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Your IP Address:"), this), 1, 0);
+    grid->addWidget(m_txtGameName, 1, 1);
+    grid->addWidget(m_lstServiceProviders, 2, 0, 1, 2);
+    grid->addWidget(start, 3, 0);
+    grid->addWidget(join, 3, 1);
+    connect(start, &QPushButton::clicked, this, &frmDPlayDevices::cmdStart_Click);
+    connect(join, &QPushButton::clicked, this, &frmDPlayDevices::cmdJoin_Click);
+    net.ReDisplay();
+}
+
+void frmDPlayDevices::cmdStart_Click()
+{
+    const QString name = m_txtPlayerName->text().trimmed(), game = m_txtGameName->text().trimmed();
+    savePlayer1(name);
+    m_net.m_st.settings.savedPlayer1Name = name.toStdString();
+    if (name.isEmpty() || game.isEmpty()) {
+        QMessageBox::information(this, windowTitle(),
+                                 QStringLiteral("You must fill out both the Player Name and Game Name fields."));
+        return;
+    }
+    DirPlay* play = m_net.m_play.get();
+    connect(play, &DirPlay::message, this, [this](const QString& t) { QMessageBox::information(this, windowTitle(), t); });
+    if (!play->HostGame(qMax(0, m_lstServiceProviders->currentRow()), name, game, 2)) {
+        m_net.ReDisplay();
+        return;
+    }
+    m_net.m_ownName = name;
+    hide();
+    m_net.m_st.match.isChallenger = true;
+    m_net.m_lobby = new frmStart(m_net, parentWidget());
+    m_net.m_lobby->setAttribute(Qt::WA_DeleteOnClose);
+    m_net.m_lobby->challengeButton()->setVisible(true);
+    m_net.m_lobby->show();
+}
+
+void frmDPlayDevices::cmdJoin_Click()
+{
+    const QString name = m_txtPlayerName->text().trimmed();
+    savePlayer1(name);
+    m_net.m_st.settings.savedPlayer1Name = name.toStdString();
+    if (name.isEmpty()) {
+        QMessageBox::information(this, windowTitle(), QStringLiteral("You must fill out the Player Name field."));
+        return;
+    }
+    QStringList sessions;
+    DirPlay* play = m_net.m_play.get();
+    connect(play, &DirPlay::message, this, [this](const QString& t) { QMessageBox::information(this, windowTitle(), t); });
+    if (!play->ListSessions(qMax(0, m_lstServiceProviders->currentRow()), sessions)) {
+        m_net.ReDisplay();
+        return;
+    }
+    m_net.m_ownName = name;
+    hide();
+    m_net.m_join = new frmJoin(m_net, parentWidget());
+    m_net.m_join->setAttribute(Qt::WA_DeleteOnClose);
+    m_net.m_join->sessions()->addItems(sessions);
+    if (!sessions.isEmpty())
+        m_net.m_join->sessions()->setCurrentRow(0);
+    m_net.m_join->show();
+}
+
+void frmDPlayDevices::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    if (m_net.m_lobby)
+        m_net.m_lobby->close();
+    if (m_net.m_join)
+        m_net.m_join->close();
+    m_net.m_play.reset();
+    if (auto* a = networkEntry(m_net.m_main))
+        a->setEnabled(true);
+}
+
+// ---------------------------------------------------------------- session list
+
+frmJoin::frmJoin(NetworkWindows& net, QWidget* parent) : QDialog(parent), m_net(net)
+{
+    setObjectName(QStringLiteral("frmJoin"));
+    setWindowTitle(QStringLiteral("VANTORELLE! JOIN!"));
+    auto* box = new QVBoxLayout(this);
+    auto* status = new QLabel(QStringLiteral("Please select a session and click 'Join'"), this);
+    status->setObjectName(QStringLiteral("lblStatus"));
+    m_lstSessions = new QListWidget(this);
+    m_lstSessions->setObjectName(QStringLiteral("lstSessions"));
+    auto* join = button(this, QStringLiteral("cmdJoin"), QStringLiteral("Join Session"));
+    auto* cancel = button(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    box->addWidget(status);
+    box->addWidget(m_lstSessions);
+    box->addWidget(join);
+    box->addWidget(cancel);
+    connect(join, &QPushButton::clicked, this, &frmJoin::cmdJoin_Click);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmJoin::cmdJoin_Click()
+{
+    DirPlay* play = m_net.m_play.get();
+    if (!play || !play->JoinGame(m_lstSessions->currentRow(), m_net.m_ownName)) {
+        close();
+        return;
+    }
+    hide();
+    const QString session = m_lstSessions->currentItem() ? m_lstSessions->currentItem()->text() : QString();
+    const QString gameName = m_net.m_devices ? m_net.m_devices->m_txtGameName->text() : QString();
+    m_net.m_lobby = new frmStart(m_net, parentWidget());
+    m_net.m_lobby->setAttribute(Qt::WA_DeleteOnClose);
+    m_net.m_lobby->challengeButton()->setVisible(!gameName.isEmpty() && session.startsWith(gameName));
+    m_net.m_lobby->show();
+    m_net.m_st.match.isChallenger = false;
+    m_joined = true;
+    close();
+}
+
+void frmJoin::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    if (!m_joined) {
+        if (m_net.m_play)
+            m_net.m_play->Dismantle();
+        m_net.ReDisplay();
+    }
+}
+
+// ---------------------------------------------------------------- lobby
+
+frmStart::frmStart(NetworkWindows& net, QWidget* parent) : QDialog(parent), m_net(net)
+{
+    setObjectName(QStringLiteral("frmStart"));
+    setWindowTitle(QStringLiteral("VANTORELLE! LOBBY!"));
+    auto* grid = new QGridLayout(this);
+    m_lstText = new QListWidget(this);
+    m_lstText->setObjectName(QStringLiteral("lstText"));
+    QFont fixed(QStringLiteral("DejaVu Sans Mono"), 10);
+    m_lstText->setFont(fixed);
+    m_lstText->setMinimumSize(360, 200);
+    m_txtChat = edit(this, QStringLiteral("txtChat"));
+    m_txtChat->setMaxLength(200);
+    auto* send = button(this, QStringLiteral("cmdSendText"), QStringLiteral("&Send"));
+    send->setDefault(true);
+    m_lblStatus = new QLabel(QStringLiteral("Current Players:"), this);
+    m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    m_lstPlayers = new QListWidget(this);
+    m_lstPlayers->setObjectName(QStringLiteral("lstPlayers"));
+    m_lstPlayers->setMaximumWidth(180);
+    m_cmdChallenge = button(this, QStringLiteral("cmdChallenge"), QStringLiteral("Start Game"));
+    m_cmdChallenge->hide();
+    grid->addWidget(new QLabel(QStringLiteral("Chat Text:"), this), 0, 0);
+    grid->addWidget(m_lblStatus, 0, 2);
+    grid->addWidget(m_lstText, 1, 0, 1, 2);
+    grid->addWidget(m_lstPlayers, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Send Text:"), this), 2, 0);
+    grid->addWidget(m_txtChat, 2, 1);
+    grid->addWidget(send, 2, 2);
+    grid->addWidget(m_cmdChallenge, 3, 2);
+    connect(send, &QPushButton::clicked, this, &frmStart::cmdSendText_Click);
+    connect(m_txtChat, &QLineEdit::returnPressed, this, &frmStart::cmdSendText_Click);
+    connect(m_cmdChallenge, &QPushButton::clicked, this, &frmStart::cmdChallenge_Click);
+    if (DirPlay* play = net.session()) {
+        connect(play, &DirPlay::chatReceived, this, &frmStart::AddTheText);
+        connect(play, &DirPlay::playersChanged, this, [this] {
+            showPlayers();
+            // The player list flashes with a beep as someone comes or goes.
+            frmDarts& main = m_net.m_main;
+            for (int i = 0; i < 6; ++i) {
+                m_lstPlayers->setStyleSheet(i % 2 == 0 ? QStringLiteral("background: rgb(255,255,0);")
+                                                       : QStringLiteral("background: white;"));
+                if (i < 5) {
+                    QApplication::beep();
+                    main.pause(0.25);
+                }
+            }
+        });
+    }
+    showPlayers();
+    m_tmrCheckMessages = new QTimer(this);
+    m_tmrCheckMessages->setObjectName(QStringLiteral("tmrCheckMessages"));
+    m_tmrCheckMessages->setInterval(600);
+    connect(m_tmrCheckMessages, &QTimer::timeout, &net, &NetworkWindows::CheckMessages);
+    m_tmrCheckMessages->start();
+}
+
+void frmStart::showPlayers()
+{
+    if (DirPlay* play = m_net.session()) {
+        QStringList players;
+        const QString line = play->UpdatePlayers(players);
+        m_lstPlayers->clear();
+        m_lstPlayers->addItems(players);
+        m_lblStatus->setText(line);
+    }
+}
+
+void frmStart::AddTheText(const QString& user, const QString& text)
+{
+    for (const auto& line : chatLines(user.toStdString(), text.toStdString()))
+        m_lstText->addItem(qs(line));
+    if (m_lstText->count() > 0)
+        m_lstText->setCurrentRow(m_lstText->count() - 1);
+}
+
+void frmStart::cmdSendText_Click()
+{
+    const QString typed = m_txtChat->text();
+    if (DirPlay* play = m_net.session())
+        play->SendChatText(qs(outgoingChat(typed.toStdString())));
+    AddTheText(m_net.m_ownName, typed);
+    m_txtChat->clear();
+}
+
+void frmStart::cmdChallenge_Click()
+{
+    QStringList players;
+    if (DirPlay* play = m_net.session())
+        play->UpdatePlayers(players);
+    std::vector<std::string> names;
+    for (const auto& p : players)
+        names.push_back(p.toStdString());
+    const std::string opponent = opponentIn(names, m_net.m_ownName.toStdString());
+    if (opponent.empty())
+        return; // nobody to play yet
+    m_net.send(challengeMessage(opponent, m_net.m_ownName.toStdString()));
+    m_net.m_st.match.networkGame = true;
+    m_net.m_st.match.isChallenger = true;
+    m_net.StartANetworkGame(qs(opponent));
+}
+
+void frmStart::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    m_tmrCheckMessages->stop();
+    if (m_net.m_st.match.networkGame) {
+        m_net.send(quitMessage());
+        m_net.backToMainMenu({});
+    }
+    if (m_net.m_play)
+        m_net.m_play->Dismantle();
+    if (m_net.m_devices && !m_net.m_st.flags.quitting)
+        m_net.ReDisplay();
+}
+
+} // namespace vantorelle

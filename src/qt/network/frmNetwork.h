@@ -1,0 +1,129 @@
+#pragma once
+#include <QDialog>
+#include <QPointer>
+#include <memory>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTimer;
+
+namespace vantorelle {
+
+class DirPlay;
+class frmDarts;
+struct GameState;
+
+class frmDPlayDevices;
+class frmJoin;
+class frmStart;
+
+// Network play: the connection window, the session list and the lobby over
+// one session, and the game messages between the two machines' matches.
+class NetworkWindows : public QObject {
+    Q_OBJECT
+public:
+    NetworkWindows(GameState& st, frmDarts& main);
+    ~NetworkWindows() override;
+
+    // The Network menu entry: the connection window, without blocking.
+    void open();
+    // Sends a game message to the other machine, when there is one.
+    void send(const std::string& message);
+    // The lobby's poll: the messages that have come, acted on.
+    void CheckMessages();
+    // Both machines, at the challenge: the setup panel at its leg lengths.
+    void StartANetworkGame(const QString& opponent);
+    // Quitting: the lobby, the session list and the connection window go.
+    void closeAll();
+    // A setup choice received is being replayed (the challenged side's own clicks do nothing).
+    bool replayingOption() const { return m_replaying; }
+
+    frmDPlayDevices* devices() const;
+    frmJoin* join() const;
+    frmStart* lobby() const;
+    DirPlay* session() const { return m_play.get(); }
+
+    // Where a search for sessions asks: the setting "SearchAddress" or
+    // VANTORELLE_SEARCH_ADDRESS; empty asks the local network.
+    static QString searchAddress();
+
+private:
+    friend class frmDPlayDevices;
+    friend class frmJoin;
+    friend class frmStart;
+    void ReDisplay();
+    void backToMainMenu(const QString& why);
+
+    GameState& m_st;
+    frmDarts& m_main;
+    std::unique_ptr<DirPlay> m_play;
+    QPointer<frmDPlayDevices> m_devices;
+    QPointer<frmJoin> m_join;
+    QPointer<frmStart> m_lobby;
+    QString m_ownName;
+    bool m_replaying = false;
+    bool m_polling = false;
+};
+
+class frmDPlayDevices : public QDialog {
+    Q_OBJECT
+public:
+    frmDPlayDevices(NetworkWindows& net, QWidget* parent);
+    void cmdStart_Click();
+    void cmdJoin_Click();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    friend class NetworkWindows;
+    friend class frmJoin;
+    NetworkWindows& m_net;
+    QLineEdit* m_txtPlayerName = nullptr;
+    QLineEdit* m_txtGameName = nullptr;
+    QListWidget* m_lstServiceProviders = nullptr;
+};
+
+class frmJoin : public QDialog {
+    Q_OBJECT
+public:
+    frmJoin(NetworkWindows& net, QWidget* parent);
+    void cmdJoin_Click();
+    QListWidget* sessions() const { return m_lstSessions; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    NetworkWindows& m_net;
+    QListWidget* m_lstSessions = nullptr;
+    bool m_joined = false;
+};
+
+class frmStart : public QDialog {
+    Q_OBJECT
+public:
+    frmStart(NetworkWindows& net, QWidget* parent);
+    void AddTheText(const QString& user, const QString& text);
+    void cmdSendText_Click();
+    void cmdChallenge_Click();
+    void showPlayers();
+    QPushButton* challengeButton() const { return m_cmdChallenge; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    NetworkWindows& m_net;
+    QListWidget* m_lstText = nullptr;
+    QLineEdit* m_txtChat = nullptr;
+    QListWidget* m_lstPlayers = nullptr;
+    QLabel* m_lblStatus = nullptr;
+    QPushButton* m_cmdChallenge = nullptr;
+    QTimer* m_tmrCheckMessages = nullptr;
+};
+
+} // namespace vantorelle
