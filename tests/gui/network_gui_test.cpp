@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include "rules/network/frames.h"
 #include "rules/network/protocol.h"
+#include "rules/match/bed.h"
+#include "rules/match/board.h"
 
 using namespace vantorelle;
 using namespace vantorelle::testing;
@@ -58,6 +60,13 @@ TEST(DirPlay, HostFindJoinChatAndLeaveOnThisMachine)
     EXPECT_EQ(chat.at(0).at(0).toString(), "Tomas");
     EXPECT_EQ(chat.at(0).at(1).toString(), "Good luck");
     EXPECT_EQ(game, "$ZEKO$TX2580Y1425ST20F");
+
+    // The match takes every game message, in order, not only the last of a poll.
+    guest.SendChatText(QString::fromStdString(optionMessage("501")));
+    guest.SendChatText(QString::fromStdString(optionMessage("L")));
+    QStringList all;
+    ASSERT_TRUE(waitUntil([&] { all << host.takeGameMessages(); return all.size() >= 2; }, 3000));
+    EXPECT_EQ(all, (QStringList{"$ZEKO$G501", "$ZEKO$GL"}));
 
     // A third caller finds the session full and is turned away.
     DirPlay third(kHere);

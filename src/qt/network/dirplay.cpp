@@ -274,17 +274,22 @@ QString DirPlay::UpdatePlayers(QStringList& list)
 
 QString DirPlay::GetMessages()
 {
-    QString game;
+    const QStringList game = takeGameMessages();
+    return game.isEmpty() ? QString() : game.back(); // a later game message of the same poll replaces it
+}
+
+QStringList DirPlay::takeGameMessages()
+{
+    QStringList game;
     std::vector<Arrival> arrivals;
     arrivals.swap(m_arrivals);
     for (const auto& a : arrivals) {
-        if (a.system) {
+        if (a.system)
             emit playersChanged();
-        } else if (a.text.startsWith(QString::fromLatin1(kGamePrefix.data(), 6))) {
-            game = a.text; // a later game message of the same poll replaces it
-        } else {
+        else if (a.text.startsWith(QString::fromLatin1(kGamePrefix.data(), 6)))
+            game << a.text;
+        else
             emit chatReceived(a.sender, a.text);
-        }
     }
     return game;
 }

@@ -41,6 +41,10 @@ public:
     // Handles what has arrived: chat goes to chatReceived, a player joining or
     // leaving to playersChanged; the last game message is returned.
     QString GetMessages();
+    // The same, but every game message that has come, in order: the match
+    // takes them all, since a dart or a choice left out would put the two
+    // boards out of step.
+    QStringList takeGameMessages();
     void SendChatText(const QString& text);
     void Dismantle();
 

@@ -134,12 +134,19 @@ void NetworkWindows::StartANetworkGame(const QString& opponent)
 
 void NetworkWindows::CheckMessages()
 {
-    // A choice replayed, or the lobby's flashing, runs the event loop: the
-    // poll that comes meanwhile waits for this one.
-    if (m_polling || m_st.flags.quitting || !m_play)
+    if (m_st.flags.quitting || !m_play)
         return;
-    m_polling = true;
-    const auto m = readGameMessage(m_play->GetMessages().toStdString());
+    // Acting on a message may run the event loop for a long while (a choice
+    // replayed starts the match and its bull-up), and the polls that come
+    // meanwhile act on the messages after it: in order, each once.
+    m_pending << m_play->takeGameMessages();
+    while (!m_pending.isEmpty() && m_play)
+        act(m_pending.takeFirst().toStdString());
+}
+
+void NetworkWindows::act(const std::string& text)
+{
+    const auto m = readGameMessage(text);
     if (m) {
         using Kind = GameMessage::Kind;
         switch (m->kind) {
@@ -182,7 +189,6 @@ void NetworkWindows::CheckMessages()
             break;
         }
     }
-    m_polling = false;
 }
 
 // ---------------------------------------------------------------- connection window

@@ -63,9 +63,11 @@ private:
     QPointer<frmDPlayDevices> m_devices;
     QPointer<frmJoin> m_join;
     QPointer<frmStart> m_lobby;
+    void act(const std::string& text);
+
     QString m_ownName;
     bool m_replaying = false;
-    bool m_polling = false;
+    QStringList m_pending; // game messages taken, to be acted on in order
 };
 
 class frmDPlayDevices : public QDialog {
