@@ -165,3 +165,30 @@ TEST(Lobby, TwoGamesMeetChatAndTheChallengerDrivesTheSetup)
     EXPECT_TRUE(ok.texts.contains("Your opponent has quit."));
     EXPECT_EQ(b.st().view.setupHeading, "SELECT GAME TYPE");
 }
+
+TEST(Lobby, ALostConnectionEndsTheNetworkMatchAsAQuit)
+{
+    RunningGame a(71), b(72);
+    ASSERT_TRUE(a.app && b.app);
+    a.st().settings.savedPlayer1Name = "Nia";
+    b.st().settings.savedPlayer1Name = "Tomas";
+    a.win().network().open();
+    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
+    a.win().network().devices()->cmdStart_Click();
+    b.win().network().open();
+    b.win().network().devices()->cmdJoin_Click();
+    ASSERT_NE(b.win().network().join(), nullptr);
+    b.win().network().join()->cmdJoin_Click();
+    frmStart* lobbyA = a.win().network().lobby();
+    ASSERT_NE(lobbyA, nullptr);
+    ASSERT_TRUE(waitUntil(
+        [&] { return lobbyA->findChild<QListWidget*>(QStringLiteral("lstPlayers"))->count() == 2; }, 5000));
+    lobbyA->cmdChallenge_Click();
+    ASSERT_TRUE(waitUntil([&] { return b.st().match.networkGame; }, 5000));
+
+    AutoAnswer ok(QMessageBox::Ok);
+    b.win().network().session()->Dismantle(); // the line goes dead, nothing said
+    ASSERT_TRUE(waitUntil([&] { return !a.st().match.networkGame; }, 5000));
+    EXPECT_TRUE(ok.texts.contains("Your opponent has quit."));
+    EXPECT_EQ(a.st().view.setupHeading, "SELECT GAME TYPE");
+}

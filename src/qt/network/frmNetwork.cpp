@@ -142,6 +142,10 @@ void NetworkWindows::CheckMessages()
     m_pending << m_play->takeGameMessages();
     while (!m_pending.isEmpty() && m_play)
         act(m_pending.takeFirst().toStdString());
+    // The other machine gone without a word (its connection lost) ends the
+    // match as a quit would.
+    if (m_play && m_st.match.networkGame && !m_play->inSession())
+        backToMainMenu(QStringLiteral("Your opponent has quit."));
 }
 
 void NetworkWindows::act(const std::string& text)
