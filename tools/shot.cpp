@@ -84,7 +84,7 @@ int main(int argc, char** argv)
     st.view.cricketBoardShown = false;
     st.match.player(1).score = 261;
     st.match.player(2).score = 140;
-    st.view.flag = {"", "SCO", "NED"};
+    st.view.flag = {"", "flags/sco.gif", "flags/ned.gif"};
     w.ChangeTheme("EM");
     w.refresh();
     w.grab().save(out.filePath("themed.png"));

@@ -239,15 +239,7 @@ void frmDarts::startCareerMatch(const CareerMatch& match, MatchOverHandler onOve
     m.player(1).realBoard = m_st.career.realBoard;
     m.player(2).realBoard = false;
     m.tag = {"", match.tag1, match.tag2};
-    // The flags are named by their pictures, "flags/eng.gif".
-    auto code = [](const std::string& picture) {
-        const auto slash = picture.find_last_of('/'), dot = picture.find_last_of('.');
-        if (picture.empty() || dot == std::string::npos)
-            return std::string();
-        const std::size_t from = slash == std::string::npos ? 0 : slash + 1;
-        return upperCase(picture.substr(from, dot - from));
-    };
-    m_st.view.flag = {"", code(match.flag1), code(match.flag2)};
+    m_st.view.flag = {"", match.flag1, match.flag2};
     m_st.view.cricketBoardShown = false;
     m_st.view.setupVisible = false;
     refresh();
@@ -535,11 +527,11 @@ void frmDarts::refresh()
     }
     for (int p = 1; p <= 2; ++p) {
         auto* flag = m_imgFlag[static_cast<std::size_t>(p)];
-        const QString code = QString::fromStdString(m_st.view.flag[static_cast<std::size_t>(p)]);
-        flag->setVisible(!code.isEmpty());
-        if (!code.isEmpty() && flag->property("code").toString() != code) {
-            flag->setPixmap(flagPixmap(m_st.appFolder, code, {36, 24}, devicePixelRatioF()));
-            flag->setProperty("code", code);
+        const std::string& picture = m_st.view.flag[static_cast<std::size_t>(p)];
+        flag->setVisible(!picture.empty());
+        if (!picture.empty() && flag->property("picture").toString().toStdString() != picture) {
+            flag->setPixmap(folderPicture(m_st.appFolder, picture, {36, 24}, devicePixelRatioF()));
+            flag->setProperty("picture", QString::fromStdString(picture));
         }
     }
     for (auto* name : m_lblTourn)

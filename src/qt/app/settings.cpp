@@ -32,32 +32,44 @@ void loadSettings(Settings& settings)
         settingBool(s.value(QStringLiteral("Cricket")).toString(), false, s.contains(QStringLiteral("Cricket")));
 }
 
-void saveAppPath(const QString& folder)
+namespace {
+void store(const QString& key, const QString& value)
 {
     auto s = store();
     s.beginGroup(kGroup);
-    s.setValue(QStringLiteral("AppPath"), folder);
+    s.setValue(key, value);
+}
+QString word(bool b)
+{
+    return b ? QStringLiteral("True") : QStringLiteral("False");
+}
+} // namespace
+
+QString readSetting(const QString& key)
+{
+    auto s = store();
+    s.beginGroup(kGroup);
+    return s.value(key).toString();
+}
+
+void saveAppPath(const QString& folder)
+{
+    store(QStringLiteral("AppPath"), folder);
 }
 
 void saveCricket(bool unlocked)
 {
-    auto s = store();
-    s.beginGroup(kGroup);
-    s.setValue(QStringLiteral("Cricket"), unlocked ? QStringLiteral("True") : QStringLiteral("False"));
+    store(QStringLiteral("Cricket"), word(unlocked));
 }
 
 void savePlayer1(const QString& name)
 {
-    auto s = store();
-    s.beginGroup(kGroup);
-    s.setValue(QStringLiteral("Player1"), name);
+    store(QStringLiteral("Player1"), name);
 }
 
 void saveSound(bool on)
 {
-    auto s = store();
-    s.beginGroup(kGroup);
-    s.setValue(QStringLiteral("Sound"), on ? QStringLiteral("True") : QStringLiteral("False"));
+    store(QStringLiteral("Sound"), word(on));
 }
 
 } // namespace vantorelle

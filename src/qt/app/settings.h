@@ -12,6 +12,8 @@ void saveAppPath(const QString& folder);
 void saveSound(bool on);
 void saveCricket(bool unlocked);
 void savePlayer1(const QString& name);
+// Any other value of the section, as text; empty when missing.
+QString readSetting(const QString& key);
 
 // "True"/"False" as the settings store them; anything else is false.
 bool settingBool(const QString& text, bool whenMissing, bool present);

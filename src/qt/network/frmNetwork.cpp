@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -57,8 +56,7 @@ QString NetworkWindows::searchAddress()
     const QString env = qEnvironmentVariable("VANTORELLE_SEARCH_ADDRESS").trimmed();
     if (!env.isEmpty())
         return env;
-    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ZEKO"), QStringLiteral("ZEKO"));
-    return s.value(QStringLiteral("Application/SearchAddress")).toString().trimmed();
+    return readSetting(QStringLiteral("SearchAddress")).trimmed();
 }
 
 NetworkWindows::NetworkWindows(GameState& st, frmDarts& main) : QObject(&main), m_st(st), m_main(main) {}

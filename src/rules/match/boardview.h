@@ -28,7 +28,7 @@ struct BoardView {
     Rgb mainColour{};
     std::string themeCode;
     std::string themeName;
-    // The nationality flags beside the players' names (career matches); empty: none.
+    // The flag pictures beside the players' names (career matches); empty: none.
     std::array<std::string, 3> flag;
 
     // The setup panel: its captions are its page.
