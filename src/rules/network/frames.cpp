@@ -97,18 +97,23 @@ void FrameReader::feed(std::string_view bytes)
     if (m_broken)
         return;
     m_buffer += bytes;
-    while (m_buffer.size() >= 4) {
-        const std::uint32_t length = getInt32(m_buffer);
+    // The frames are cut from the front and the rest kept once, so a burst
+    // of many small frames costs no more than its length.
+    std::size_t at = 0;
+    while (m_buffer.size() - at >= 4) {
+        const std::uint32_t length = getInt32(std::string_view(m_buffer).substr(at, 4));
         if (length > kMaxFrame) {
             m_broken = true;
             m_buffer.clear();
+            m_frames.clear();
             return;
         }
-        if (m_buffer.size() < 4 + length)
-            return;
-        m_frames.push_back(m_buffer.substr(4, length));
-        m_buffer.erase(0, 4 + length);
+        if (m_buffer.size() - at < 4 + length)
+            break;
+        m_frames.push_back(m_buffer.substr(at + 4, length));
+        at += 4 + length;
     }
+    m_buffer.erase(0, at);
 }
 
 std::optional<std::string> FrameReader::next()
