@@ -68,17 +68,43 @@ TEST(DirPlay, HostFindJoinChatAndLeaveOnThisMachine)
     ASSERT_TRUE(waitUntil([&] { all << host.takeGameMessages(); return all.size() >= 2; }, 3000));
     EXPECT_EQ(all, (QStringList{"$ZEKO$G501", "$ZEKO$GL"}));
 
-    // A third caller finds the session full and is turned away.
+    // A full session is not listed, and a third caller who comes anyway,
+    // with this program's hello, is turned away.
     DirPlay third(kHere);
     QStringList again;
-    ASSERT_TRUE(third.ListSessions(0, again, 1000));
-    EXPECT_EQ(again, QStringList{"127.0.0.1 (2/2)"});
-    EXPECT_FALSE(third.JoinGame(0, QStringLiteral("Late"), 1500));
+    ASSERT_TRUE(third.ListSessions(0, again, 500));
+    EXPECT_TRUE(again.isEmpty());
+    QTcpSocket late;
+    late.connectToHost(QHostAddress::LocalHost, host.hostPort());
+    ASSERT_TRUE(late.waitForConnected(2000));
+    const std::string hello = frame(helloPayload("Late"));
+    late.write(hello.data(), static_cast<qint64>(hello.size()));
+    ASSERT_TRUE(waitUntil([&] { return late.state() == QAbstractSocket::UnconnectedState; }, 3000));
+    EXPECT_EQ(host.UpdatePlayers(players), "2 people in the session.");
 
     // The guest leaves: the host hears of it.
     QSignalSpy left(&host, &DirPlay::playersChanged);
     guest.Dismantle();
     ASSERT_TRUE(waitUntil([&] { host.GetMessages(); return left.count() > 0; }, 3000));
+    EXPECT_EQ(host.UpdatePlayers(players), "1 people in the session.");
+}
+
+TEST(DirPlay, ASessionClosedToFurtherPlayersIsNotListedAndTurnsCallersAway)
+{
+    DirPlay host(kHere), guest(kHere);
+    ASSERT_TRUE(host.HostGame(0, QStringLiteral("Nia"), QStringLiteral("Nia's board"), 2));
+    QStringList sessions;
+    ASSERT_TRUE(guest.ListSessions(0, sessions, 500));
+    ASSERT_EQ(sessions, QStringList{"Nia's board (1/2)"});
+    host.DisableJoin();
+    ASSERT_TRUE(guest.ListSessions(0, sessions, 500));
+    EXPECT_TRUE(sessions.isEmpty());
+    EXPECT_FALSE(guest.JoinGame(0, QStringLiteral("Tomas"), 1000));
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, host.hostPort());
+    ASSERT_TRUE(s.waitForConnected(2000));
+    ASSERT_TRUE(waitUntil([&] { return s.state() == QAbstractSocket::UnconnectedState; }, 3000));
+    QStringList players;
     EXPECT_EQ(host.UpdatePlayers(players), "1 people in the session.");
 }
 

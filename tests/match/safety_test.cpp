@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "rules/network/protocol.h"
 #include "rules/match/bed.h"
 #include "support/matchfixture.h"
 
@@ -360,6 +361,20 @@ TEST_F(RemoteDarts, ABustAnnouncedHereDelaysTheNextRemoteDartButDoesNotLoseIt)
     EXPECT_EQ(st.match.bytTurnScore, 60);
     EXPECT_EQ(st.match.bytDart, 1);
     EXPECT_EQ(st.match.currentPlayer, 2);
+}
+
+TEST_F(RemoteDarts, ADartFarOffTheBoardIsSentAsItLandedHereWithinSixteenBits)
+{
+    start(1);
+    const std::size_t before = host.sent.size();
+    engine.ThrowDart(100000, -70000);
+    ASSERT_EQ(host.sent.size(), before + 1);
+    const auto m = readGameMessage(host.sent.back());
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->x, 32767);
+    EXPECT_EQ(m->y, -32768);
+    EXPECT_EQ(m->bed, st.match.strBed);
+    EXPECT_EQ(st.match.intDartX[1], 32767);
 }
 
 TEST_F(RemoteDarts, DartsForTheWrongSeatOrNoMatchAreDropped)

@@ -660,6 +660,7 @@ void frmDarts::animate(int x, int y, char pose, bool bounceOut)
             m_board->drawPicture(f.picture, p, f.pose, f.x, f.y);
     }
     m_board->update();
+    emit dartDrawn(p, x, y, qs(m_st.match.strBed), bounceOut);
 }
 
 void frmDarts::clearBoard()

@@ -103,6 +103,11 @@ public:
     void showSetupMenu() override;
     void stopSounds() override;
 
+signals:
+    // A dart's flight has ended on the board: who threw it, where it landed
+    // and the bed it scored (the other machine's darts too).
+    void dartDrawn(int player, int x, int y, const QString& bed, bool bounceOut);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;

@@ -21,6 +21,9 @@ constexpr quint16 kSearchPort = 47300;
 constexpr int kTextMessage = 0;
 constexpr int kPlayerCreated = 3;
 constexpr int kPlayerDestroyed = 5;
+// More messages waiting than any match sends between two polls: a flood, and
+// the caller goes.
+constexpr std::size_t kMostWaiting = 4096;
 
 std::string utf8(const QString& s)
 {
@@ -101,12 +104,13 @@ void DirPlay::answerSearches()
 {
     while (m_searchSocket && m_searchSocket->hasPendingDatagrams()) {
         const QNetworkDatagram d = m_searchSocket->receiveDatagram(512);
-        if (d.data().toStdString() != kSessionQuery)
+        // Only a session that takes players is listed: a full one, or one
+        // closed to further players, keeps quiet.
+        if (d.data().toStdString() != kSessionQuery || !m_joinable || namedPeers() + 1 >= m_maxPlayers)
             continue;
         SessionAnswer a;
         a.name = utf8(m_sessionName);
-        a.players = 1 + static_cast<int>(std::count_if(m_peers.begin(), m_peers.end(),
-                                                        [](const auto& p) { return !p->name.isEmpty(); }));
+        a.players = 1 + namedPeers();
         a.maxPlayers = m_maxPlayers;
         a.port = m_server->serverPort();
         m_searchSocket->writeDatagram(QByteArray::fromStdString(sessionAnswer(a)), d.senderAddress(), d.senderPort());
@@ -195,10 +199,19 @@ void DirPlay::adopt(QTcpSocket* socket)
             drop(p);
     });
     // A session is two players: a late or unwanted caller is turned away.
-    const int named = static_cast<int>(std::count_if(m_peers.begin(), m_peers.end(),
-                                                     [](const auto& q) { return !q->name.isEmpty(); }));
-    if (m_hosting && (!m_joinable || 1 + named >= m_maxPlayers))
+    if (m_hosting && !roomForOneMore())
         drop(p);
+}
+
+int DirPlay::namedPeers() const
+{
+    return static_cast<int>(
+        std::count_if(m_peers.begin(), m_peers.end(), [](const auto& q) { return !q->name.isEmpty(); }));
+}
+
+bool DirPlay::roomForOneMore() const
+{
+    return m_joinable && 1 + namedPeers() < m_maxPlayers;
 }
 
 void DirPlay::sendFrame(QTcpSocket* socket, const std::string& payload)
@@ -220,8 +233,10 @@ void DirPlay::readFrom(Peer* peer)
     while (auto f = peer->reader.next()) {
         if (peer->name.isEmpty()) {
             // The first frame must be this program's hello, or the caller goes.
+            // Two callers on the line at once: the one who says hello second
+            // finds the session full.
             const auto name = readHello(*f);
-            if (!name) {
+            if (!name || (m_hosting && !roomForOneMore())) {
                 drop(peer);
                 return;
             }
@@ -229,12 +244,18 @@ void DirPlay::readFrom(Peer* peer)
             if (m_hosting)
                 sendFrame(peer->socket, helloPayload(utf8(m_ownName)));
             m_arrivals.push_back({true, kPlayerCreated, peer->name, {}});
+            emit arrived();
             continue;
         }
         const auto m = readMessage(*f);
         if (!m || m->kind != kTextMessage)
             continue;
+        if (m_arrivals.size() >= kMostWaiting) {
+            drop(peer);
+            return;
+        }
         m_arrivals.push_back({false, m->kind, peer->name, qs(m->text)});
+        emit arrived();
     }
 }
 
@@ -245,13 +266,16 @@ void DirPlay::drop(Peer* peer)
         return;
     std::unique_ptr<Peer> gone = std::move(*it);
     m_peers.erase(it);
-    if (!gone->name.isEmpty())
+    const bool wasPlayer = !gone->name.isEmpty();
+    if (wasPlayer)
         m_arrivals.push_back({true, kPlayerDestroyed, gone->name, {}});
     if (QTcpSocket* s = gone->socket) {
         s->disconnect(this);
         s->abort();
         s->deleteLater();
     }
+    if (wasPlayer)
+        emit arrived();
 }
 
 void DirPlay::DisableJoin()

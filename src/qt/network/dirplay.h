@@ -55,6 +55,9 @@ signals:
     void chatReceived(const QString& sender, const QString& text);
     void playersChanged();
     void message(const QString& text); // a failure to tell the player
+    // Something has come that GetMessages would handle: the lobby need not
+    // wait for its next poll.
+    void arrived();
 
 private:
     struct Peer {
@@ -73,6 +76,8 @@ private:
     void drop(Peer* peer);
     static void sendFrame(QTcpSocket* socket, const std::string& payload);
     void answerSearches();
+    int namedPeers() const;
+    bool roomForOneMore() const;
     QHostAddress listenAddress() const;
 
     QString m_searchAddress;

@@ -23,6 +23,9 @@ namespace vantorelle {
 
 namespace {
 
+constexpr int kChatLinesKept = 500;
+constexpr qsizetype kMostPending = 256;
+
 QString qs(const std::string& s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -101,6 +104,9 @@ void NetworkWindows::closeAll()
 void NetworkWindows::ReDisplay()
 {
     m_play = std::make_unique<DirPlay>(searchAddress());
+    // A message is acted on as soon as it comes while the lobby is open, not
+    // only at the lobby's next poll.
+    connect(m_play.get(), &DirPlay::arrived, this, &NetworkWindows::pollSoon);
     if (m_devices) {
         QStringList list;
         m_play->InitConnectionList(list);
@@ -125,8 +131,28 @@ void NetworkWindows::backToMainMenu(const QString& why)
     m_main.leaveNetworkGame();
 }
 
+void NetworkWindows::pollSoon()
+{
+    if (m_pollQueued || !m_lobby)
+        return;
+    m_pollQueued = true;
+    // Queued, not called: the poll may run a whole match (a replayed choice
+    // starts it) and must not sit inside the socket's or the timer's handler,
+    // which would not be called again until it returned.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_pollQueued = false;
+            CheckMessages();
+        },
+        Qt::QueuedConnection);
+}
+
 void NetworkWindows::StartANetworkGame(const QString& opponent)
 {
+    // Once a match is on, the session is closed to further players.
+    if (m_play)
+        m_play->DisableJoin();
     m_main.prepareNetworkGame(m_ownName.toStdString(), opponent.toStdString(), m_st.match.isChallenger);
 }
 
@@ -138,8 +164,23 @@ void NetworkWindows::CheckMessages()
     // replayed starts the match and its bull-up), and the polls that come
     // meanwhile act on the messages after it: in order, each once.
     m_pending << m_play->takeGameMessages();
-    while (!m_pending.isEmpty() && m_play)
+    // More game messages waiting than a match ever sends at once: the other
+    // machine is flooding, and the session ends as a lost connection would.
+    if (m_pending.size() > kMostPending) {
+        m_pending.clear();
+        m_play->Dismantle();
+    }
+    while (!m_pending.isEmpty() && m_play) {
+        // A choice being replayed flashes before it takes effect: what the
+        // other machine did after it (the bull-up dart of the match the
+        // choice starts) waits until it has, or the match would not be there
+        // to take it.
+        if (m_replaying && !m_main.engine().matchRunning()) {
+            QTimer::singleShot(50, this, &NetworkWindows::pollSoon);
+            break;
+        }
         act(m_pending.takeFirst().toStdString());
+    }
     // The other machine gone without a word (its connection lost) ends the
     // match as a quit would.
     if (m_play && m_st.match.networkGame && !m_play->inSession())
@@ -388,7 +429,7 @@ frmStart::frmStart(NetworkWindows& net, QWidget* parent) : QDialog(parent), m_ne
     m_tmrCheckMessages = new QTimer(this);
     m_tmrCheckMessages->setObjectName(QStringLiteral("tmrCheckMessages"));
     m_tmrCheckMessages->setInterval(600);
-    connect(m_tmrCheckMessages, &QTimer::timeout, &net, &NetworkWindows::CheckMessages);
+    connect(m_tmrCheckMessages, &QTimer::timeout, &net, &NetworkWindows::pollSoon);
     m_tmrCheckMessages->start();
 }
 
@@ -407,6 +448,10 @@ void frmStart::AddTheText(const QString& user, const QString& text)
 {
     for (const auto& line : chatLines(user.toStdString(), text.toStdString()))
         m_lstText->addItem(qs(line));
+    // The chat keeps its latest lines: a flood from the other machine
+    // cannot fill the memory.
+    while (m_lstText->count() > kChatLinesKept)
+        delete m_lstText->takeItem(0);
     if (m_lstText->count() > 0)
         m_lstText->setCurrentRow(m_lstText->count() - 1);
 }

@@ -34,6 +34,9 @@ public:
     void send(const std::string& message);
     // The lobby's poll: the messages that have come, acted on.
     void CheckMessages();
+    // The poll, from the lobby's timer or as a message comes: run from the
+    // event loop, so that the caller's handler returns first.
+    void pollSoon();
     // Both machines, at the challenge: the setup panel at its leg lengths.
     void StartANetworkGame(const QString& opponent);
     // Quitting: the lobby, the session list and the connection window go.
@@ -67,6 +70,7 @@ private:
 
     QString m_ownName;
     bool m_replaying = false;
+    bool m_pollQueued = false;
     QStringList m_pending; // game messages taken, to be acted on in order
 };
 

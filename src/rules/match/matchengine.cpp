@@ -1,5 +1,6 @@
 #include "rules/match/matchengine.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "rules/cricket/cricket.h"
@@ -177,6 +178,12 @@ void MatchEngine::ThrowDart(int x, int y, std::string_view netBed, std::string_v
     const int n = m_match.bytDart + 1;
     if (n < 1 || n > 3)
         return; // the turn is already full
+    if (netBed.empty()) {
+        // The landing point travels to the other machine in 16 bits; one
+        // beyond them is far off the board either way.
+        x = std::clamp(x, -32768, 32767);
+        y = std::clamp(y, -32768, 32767);
+    }
 
     Landing landing;
     if (!netBed.empty()) {

@@ -1,0 +1,401 @@
+// Two programs in one process playing a match over 127.0.0.1, each throwing
+// only for its own player, and a peer that breaks every rule of the session.
+// Every wait is bounded.
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTcpSocket>
+#include <map>
+#include <tuple>
+
+#include "gui/guihelpers.h"
+#include "qt/network/dirplay.h"
+#include "qt/network/frmNetwork.h"
+#include "rules/match/board.h"
+#include "rules/network/frames.h"
+#include "rules/network/protocol.h"
+
+using namespace vantorelle;
+using namespace vantorelle::testing;
+
+namespace {
+
+const QString kHere = QStringLiteral("127.0.0.1");
+
+// Where a player wants his next dart: treble 20 while far off, then a bed
+// that leaves a double, then the double.
+std::string nextBed(int remaining)
+{
+    auto bed = [](char ring, int n) { return ring + std::string(n < 10 ? "0" : "") + std::to_string(n); };
+    if (remaining <= 40 && remaining % 2 == 0)
+        return bed('D', remaining / 2);
+    if (remaining <= 40)
+        return bed('S', 1);
+    if (remaining <= 52)
+        return bed('S', remaining - 32);
+    if (remaining <= 60)
+        return bed('S', remaining - 40);
+    return remaining == 61 ? "T19" : "T20";
+}
+
+// Plays this machine's own player of a network match: at a real board it
+// clicks the bed it wants; otherwise it aims with the pulsing circle. It
+// never touches the board on the other player's turns.
+class OwnSeat : public QObject {
+public:
+    explicit OwnSeat(RunningGame& g) : m_g(g)
+    {
+        m_timer.setInterval(2);
+        connect(&m_timer, &QTimer::timeout, this, &OwnSeat::step);
+        m_timer.start();
+    }
+    void stop() { m_timer.stop(); }
+
+private:
+    void step()
+    {
+        GameState& st = m_g.st();
+        if (!st.match.networkGame || st.match.blnStopped || QApplication::activeModalWidget())
+            return;
+        const int own = st.match.isChallenger ? 1 : 2;
+        if (st.match.currentPlayer != own)
+            return;
+        if (st.match.blnBullUp ? (st.match.bytDart != own - 1 || st.match.blnBullDartDown)
+                               : st.view.yellowPlayer != own)
+            return;
+        const PlayerState& me = st.match.player(own);
+        const std::string bed = st.match.blnBullUp ? "S50" : nextBed(me.score - st.match.bytTurnScore);
+        const auto p = GetCoords(bed);
+        ASSERT_TRUE(p) << bed;
+        BoardWidget* board = m_g.win().board();
+        if (me.realBoard) {
+            clickBoard(board, p->x, p->y);
+        } else if (!st.view.aimTimerOn) {
+            clickBoard(board, p->x, p->y);
+        } else if (st.view.aim.freeX && st.view.aim.width <= 200) {
+            clickBoard(board, p->x, p->y, Qt::RightButton);
+        } else if (!st.view.aim.freeX && st.view.aim.freeY && st.view.aim.height <= 200) {
+            clickBoard(board, p->x, p->y);
+        }
+    }
+
+    RunningGame& m_g;
+    QTimer m_timer;
+};
+
+using Dart = std::tuple<int, int, int, QString, bool>;
+
+// Every dart drawn on a program's board, in order.
+struct DartLog {
+    explicit DartLog(RunningGame& g)
+    {
+        QObject::connect(&g.win(), &frmDarts::dartDrawn,
+                         [this](int p, int x, int y, const QString& bed, bool out) { darts.push_back({p, x, y, bed, out}); });
+    }
+    std::vector<Dart> darts;
+};
+
+// Should the two programs ever wait on each other inside one another's
+// pauses, the test fails after a while instead of hanging: both matches are
+// abandoned, which ends every wait.
+class Watchdog : public QObject {
+public:
+    Watchdog(RunningGame& a, RunningGame& b, int ms)
+    {
+        QTimer::singleShot(ms, this, [&a, &b] {
+            ADD_FAILURE() << "the two programs stopped playing";
+            for (RunningGame* g : {&a, &b}) {
+                g->st().flags.quitting = true;
+                g->win().engine().abandon();
+            }
+        });
+    }
+};
+
+// Nia hosts, Tomas joins; both lobbies see both players.
+void meetInALobby(RunningGame& a, RunningGame& b)
+{
+    a.st().settings.savedPlayer1Name = "Nia";
+    b.st().settings.savedPlayer1Name = "Tomas";
+    a.win().network().open();
+    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
+    a.win().network().devices()->cmdStart_Click();
+    b.win().network().open();
+    b.win().network().devices()->cmdJoin_Click();
+    ASSERT_NE(b.win().network().join(), nullptr);
+    ASSERT_EQ(b.win().network().join()->sessions()->count(), 1);
+    b.win().network().join()->cmdJoin_Click();
+    auto players = [](RunningGame& g) {
+        frmStart* l = g.win().network().lobby();
+        return l ? l->findChild<QListWidget*>(QStringLiteral("lstPlayers"))->count() : 0;
+    };
+    ASSERT_TRUE(waitUntil([&] { return players(a) == 2 && players(b) == 2; }, 5000));
+}
+
+} // namespace
+
+TEST(NetworkMatch, PlayedInStepToItsEndWithBothBoardsAgreeingDartByDart)
+{
+    RunningGame a(81), b(82);
+    ASSERT_TRUE(a.app && b.app);
+    meetInALobby(a, b);
+    if (HasFatalFailure())
+        return;
+    Watchdog watchdog(a, b, 60000);
+    DartLog logA(a), logB(b);
+    AutoAnswer ok(QMessageBox::Ok), yes(QMessageBox::Yes); // a real board confirms each dart
+
+    a.win().network().lobby()->cmdChallenge_Click();
+    ASSERT_TRUE(waitUntil([&] { return b.st().match.networkGame && b.st().view.setupVisible; }, 5000));
+    // Nia aims with the circle, quickly; Tomas plays at a real board.
+    a.st().settings.aimSpeedOverride = 600;
+    b.st().match.player(2).realBoard = true;
+    OwnSeat nia(a), tomas(b);
+
+    a.win().lblOption_Click(1); // 301
+    a.win().lblOption_Click(1); // first to one set: three legs
+    a.win().lblOption_Click(1); // beginner
+    ASSERT_TRUE(waitUntil([&] { return a.st().match.blnStopped && b.st().match.blnStopped; }, 60000));
+    nia.stop();
+    tomas.stop();
+
+    // The same match on both machines, dart by dart, and the same ending.
+    ASSERT_GE(logA.darts.size(), 2u + 3 * 6);
+    EXPECT_EQ(logA.darts, logB.darts);
+    for (int p : {1, 2}) {
+        EXPECT_EQ(a.st().match.player(p).sets, b.st().match.player(p).sets) << p;
+        for (int c = kStatDarts; c <= kStat180; ++c)
+            EXPECT_EQ(a.st().match.stat(p, c), b.st().match.stat(p, c)) << p << " " << c;
+    }
+    EXPECT_EQ(a.st().match.player(2).sets, 1); // the real board's six-dart legs win
+    EXPECT_EQ(a.st().match.player(1).name, "NIA");
+    EXPECT_EQ(b.st().match.player(2).name, "TOMAS");
+    // The match is over on both; the lobby stays open for another challenge.
+    EXPECT_FALSE(a.st().match.networkGame);
+    EXPECT_FALSE(b.st().match.networkGame);
+    EXPECT_NE(a.win().network().lobby(), nullptr);
+    EXPECT_NE(b.win().network().lobby(), nullptr);
+    EXPECT_EQ(b.win().engine().dartsWaiting(), 0u);
+}
+
+TEST(NetworkMatch, TheLineCutMidMatchEndsItOnTheOtherMachineAndANewSessionCanBeMade)
+{
+    RunningGame a(91), b(92);
+    ASSERT_TRUE(a.app && b.app);
+    meetInALobby(a, b);
+    if (HasFatalFailure())
+        return;
+    Watchdog watchdog(a, b, 60000);
+    DartLog logA(a);
+    AutoAnswer ok(QMessageBox::Ok), yes(QMessageBox::Yes);
+    a.win().network().lobby()->cmdChallenge_Click();
+    ASSERT_TRUE(waitUntil([&] { return b.st().match.networkGame && b.st().view.setupVisible; }, 5000));
+    a.st().match.player(1).realBoard = true;
+    b.st().match.player(2).realBoard = true;
+    OwnSeat nia(a), tomas(b);
+    a.win().lblOption_Click(2); // 501
+    a.win().lblOption_Click(3); // first to three sets
+    a.win().lblOption_Click(4);
+    ASSERT_TRUE(waitUntil([&] { return logA.darts.size() >= 8; }, 20000));
+    ASSERT_FALSE(a.st().match.blnStopped);
+
+    // Tomas's line goes dead without a word: Nia's match ends as a quit.
+    b.win().network().session()->Dismantle();
+    ASSERT_TRUE(waitUntil([&] { return !a.st().match.networkGame && !b.st().match.networkGame; }, 5000));
+    nia.stop();
+    tomas.stop();
+    EXPECT_TRUE(ok.texts.contains("Your opponent has quit."));
+    EXPECT_TRUE(a.st().match.blnStopped);
+    EXPECT_EQ(a.st().view.setupHeading, "SELECT GAME TYPE");
+    EXPECT_TRUE(a.st().view.setupVisible);
+
+    // Both close their lobbies and meet again in a new session.
+    a.win().network().lobby()->close();
+    if (frmStart* l = b.win().network().lobby())
+        l->close();
+    ASSERT_TRUE(waitUntil([&] { return a.win().network().devices() && a.win().network().devices()->isVisible(); }, 3000));
+    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
+    a.win().network().devices()->cmdStart_Click();
+    ASSERT_NE(a.win().network().lobby(), nullptr);
+    b.win().network().devices()->cmdJoin_Click();
+    ASSERT_NE(b.win().network().join(), nullptr);
+    ASSERT_EQ(b.win().network().join()->sessions()->count(), 1);
+    b.win().network().join()->cmdJoin_Click();
+    ASSERT_TRUE(waitUntil(
+        [&] { return a.win().network().lobby()->findChild<QListWidget*>(QStringLiteral("lstPlayers"))->count() == 2; },
+        5000));
+}
+
+namespace {
+
+// A caller who says this program's hello and then breaks every other rule,
+// step by step: each step runs on a timer, so the steps go on while the
+// program under attack waits inside its own match.
+class HostilePeer : public QObject {
+public:
+    using Step = std::function<bool()>; // true: done, go on to the next
+    explicit HostilePeer(quint16 port)
+    {
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            while (m_next < steps.size() && steps[m_next]())
+                ++m_next;
+        });
+    }
+    void start() { m_timer.start(); }
+    bool finished() const { return m_next == steps.size(); }
+    std::size_t at() const { return m_next; }
+
+    void raw(const std::string& bytes) { socket.write(bytes.data(), static_cast<qint64>(bytes.size())); }
+    void say(const std::string& text) { raw(frame(messagePayload(0, text))); }
+    // A step that sends and is done.
+    void then(std::function<void()> f)
+    {
+        steps.push_back([f] {
+            f();
+            return true;
+        });
+    }
+    void until(Step s) { steps.push_back(std::move(s)); }
+
+    QTcpSocket socket;
+    std::vector<Step> steps;
+
+private:
+    QTimer m_timer;
+    std::size_t m_next = 0;
+};
+
+// Every file under a folder with its contents.
+std::map<QString, QByteArray> filesUnder(const QString& folder)
+{
+    std::map<QString, QByteArray> out;
+    QDir dir(folder);
+    for (const QFileInfo& f : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (f.isDir()) {
+            for (auto& [k, v] : filesUnder(f.filePath()))
+                out[k] = v;
+        } else {
+            QFile file(f.filePath());
+            file.open(QIODevice::ReadOnly);
+            out[f.filePath()] = file.readAll();
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(NetworkMatch, AHostilePeerIsIgnoredOrShownTheDoorAndTouchesNoFile)
+{
+    RunningGame a(95);
+    ASSERT_TRUE(a.app);
+    GameState& st = a.st();
+    st.settings.savedPlayer1Name = "Nia";
+    a.win().network().open();
+    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
+    a.win().network().devices()->cmdStart_Click();
+    ASSERT_NE(a.win().network().lobby(), nullptr);
+    const auto dataBefore = filesUnder(a.data.path());
+    const auto settingsBefore = filesUnder(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    AutoAnswer ok(QMessageBox::Ok);
+    auto* chat = a.win().network().lobby()->findChild<QListWidget*>(QStringLiteral("lstText"));
+
+    HostilePeer peer(a.win().network().session()->hostPort());
+    ASSERT_TRUE(peer.socket.waitForConnected(2000));
+    peer.raw(frame(helloPayload("Mallory")));
+    auto players = [&] {
+        frmStart* l = a.win().network().lobby();
+        return l ? l->findChild<QListWidget*>(QStringLiteral("lstPlayers"))->count() : 0;
+    };
+    peer.until([&] { return players() == 2; });
+
+    // No match yet: darts, quits, refusals and nonsense change nothing.
+    peer.then([&] {
+        for (const char* bad : {"$ZEKO$TX100Y100ST20F", "$ZEKO$Q", "$ZEKO$N", "$ZEKO$G301", "$ZEKO$Z", "$ZEKO$",
+                                "$ZEKO$C$ZEKO$P", "$ZEKO$TXabcY1ST20F"})
+            peer.say(bad);
+        peer.raw(frame(messagePayload(7, "$ZEKO$CNia$ZEKO$PMallory"))); // not a text message
+        peer.say("Good luck");
+    });
+    peer.until([&] { return chat->count() == 1; });
+    peer.then([&] {
+        EXPECT_TRUE(st.match.blnStopped);
+        EXPECT_FALSE(st.match.networkGame);
+        EXPECT_EQ(st.match.stat(1, kStatDarts) + st.match.stat(2, kStatDarts), 0);
+        EXPECT_TRUE(ok.texts.isEmpty()) << ok.texts.join("|").toStdString();
+        EXPECT_EQ(chat->item(0)->text(), "Mallor Good luck");
+    });
+
+    // Mallory challenges, drives the setup and starts a match.
+    peer.then([&] {
+        peer.say("$ZEKO$CNia$ZEKO$PMallory");
+        peer.say("$ZEKO$G301");
+        peer.say("$ZEKO$GCRICKEt"); // unknown: clicks nothing
+        peer.say("$ZEKO$G1");
+        peer.say("$ZEKO$GL");
+    });
+    peer.until([&] { return !st.match.blnStopped && st.match.blnBullUp && st.match.currentPlayer == 1; });
+    unsigned serial = 0;
+    peer.then([&] {
+        EXPECT_FALSE(st.match.isChallenger);
+        EXPECT_EQ(st.match.intStartScore, 301);
+        EXPECT_EQ(st.match.player(1).name, "MALLORY");
+        serial = a.win().engine().serial();
+        // Darts the board cannot take: ignored, the bull-up still waits.
+        for (const char* bad : {"$ZEKO$TXabcY100SS50F", "$ZEKO$TX70000Y100SS50F", "$ZEKO$TX100Y-32769SS50F",
+                                "$ZEKO$TX100Y100SQ99F", "$ZEKO$TX100Y100SS50Q", "$ZEKO$TX100Y100S50F",
+                                "$ZEKO$TX1e3Y100SS50F"})
+            peer.say(bad);
+    });
+    peer.until([&] { return chat->count() == 1; }); // a beat for them to arrive
+    peer.then([&] { peer.say("$ZEKO$TX2595Y2595SS50F"); });
+    peer.until([&] { return st.match.blnBullUp && st.match.currentPlayer == 2; });
+    peer.then([&] {
+        EXPECT_EQ(st.match.bytDart, 1);
+        EXPECT_DOUBLE_EQ(st.match.dblBullDist1, GetDistance(2595, 2595));
+        // Nia's bull-up dart is hers to throw: one sent for her turn is not hers.
+        peer.say("$ZEKO$TX2595Y2595SS50F");
+        // A challenge in the middle of a match is ignored.
+        peer.say("$ZEKO$CNia$ZEKO$PMallory");
+    });
+    peer.until([&] { return a.win().engine().dartsWaiting() == 1; });
+    peer.then([&] {
+        EXPECT_FALSE(st.match.blnBullDartDown);
+        EXPECT_EQ(a.win().engine().serial(), serial);
+        EXPECT_EQ(st.match.stat(2, kStatDarts), 0);
+        // A flood of chat keeps only the latest lines.
+        for (int i = 0; i < 300; ++i)
+            peer.say(std::string(64, 'x'));
+    });
+    peer.until([&] { return chat->count() == 500; });
+    // A flood of game messages: the session ends, and so the match, as a quit.
+    peer.then([&] {
+        std::string flood;
+        for (int i = 0; i < 3000; ++i)
+            flood += frame(messagePayload(0, "$ZEKO$GL"));
+        peer.raw(flood);
+    });
+    peer.until([&] { return !st.match.networkGame; });
+    peer.then([&] {
+        EXPECT_TRUE(ok.texts.contains("Your opponent has quit."));
+        EXPECT_TRUE(st.match.blnStopped);
+        EXPECT_EQ(st.view.setupHeading, "SELECT GAME TYPE");
+    });
+
+    peer.start();
+    ASSERT_TRUE(waitUntil([&] { return peer.finished(); }, 30000)) << "stopped at step " << peer.at();
+    ASSERT_TRUE(waitUntil([&] { return peer.socket.state() == QAbstractSocket::UnconnectedState; }, 3000));
+
+    // A caller whose first frame is too long is shown the door at once.
+    QTcpSocket late;
+    late.connectToHost(QHostAddress::LocalHost, a.win().network().session()->hostPort());
+    if (late.waitForConnected(1000)) {
+        late.write(QByteArray("\x00\x10\x00\x01", 4) + QByteArray(100, 'x'));
+        EXPECT_TRUE(waitUntil([&] { return late.state() == QAbstractSocket::UnconnectedState; }, 3000));
+    }
+    EXPECT_EQ(filesUnder(a.data.path()), dataBefore);
+    EXPECT_EQ(filesUnder(qEnvironmentVariable("XDG_CONFIG_HOME")), settingsBefore);
+}
