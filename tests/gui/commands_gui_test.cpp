@@ -8,6 +8,8 @@
 
 #include "qt/app/frmCredits.h"
 #include "gui/guihelpers.h"
+#include "qt/network/frmNetwork.h"
+#include <QLineEdit>
 #include "qt/setup/frmSCore.h"
 
 using namespace vantorelle;
@@ -190,14 +192,23 @@ TEST(CommandKeys, BossKeyDisguisesUntilTheWindowComesBack)
     ASSERT_TRUE(game.app);
     GameState& st = game.st();
     st.settings.soundOn = st.settings.soundOnSaved = true;
+    // The lobby of a network session is disguised with the main window.
+    st.settings.savedPlayer1Name = "Nia";
+    game.win().network().open();
+    game.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText("127.0.0.1");
+    game.win().network().devices()->cmdStart_Click();
+    QWidget* lobby = game.win().network().lobby();
+    ASSERT_NE(lobby, nullptr);
     QTest::keyClick(&game.win(), Qt::Key_B);
     EXPECT_EQ(game.win().windowTitle(), "Untitled - Notepad");
+    EXPECT_EQ(lobby->windowTitle(), "Untitled - Notepad");
     EXPECT_FALSE(st.settings.soundOn);
     EXPECT_TRUE(st.settings.soundOnSaved);
     game.win().showNormal();
     game.win().resize(game.win().width() + 10, game.win().height());
     qtPause(0);
     EXPECT_EQ(game.win().windowTitle(), "VANTORELLE!");
+    EXPECT_EQ(lobby->windowTitle(), "VANTORELLE! LOBBY!");
     EXPECT_TRUE(st.settings.soundOn);
 }
 

@@ -151,6 +151,7 @@ void frmDarts::bossKey()
 {
     showMinimized();
     m_career->minimiseAll(notepadIcon());
+    m_network->minimiseLobby(notepadIcon());
     m_st.settings.soundOn = false;
     m_sound->stop();
     setWindowIcon(notepadIcon());
@@ -167,6 +168,7 @@ void frmDarts::undoDisguise()
     setWindowIcon(appIcon());
     setWindowTitle(QStringLiteral("VANTORELLE!"));
     m_career->restoreAll(appIcon());
+    m_network->restoreLobby(appIcon());
 }
 
 void frmDarts::changeEvent(QEvent* e)

@@ -1,4 +1,5 @@
 #include "qt/career/careerwindows.h"
+#include "qt/ui/disguise.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -226,28 +227,17 @@ void CareerWindows::closeAll()
 
 void CareerWindows::minimiseAll(const QIcon& icon)
 {
-    for (QWidget* w : {static_cast<QWidget*>(rosters()), static_cast<QWidget*>(schedule())}) {
-        if (!w)
-            continue;
-        w->setProperty("caption", w->windowTitle());
-        w->setWindowTitle(QStringLiteral("Untitled - Notepad"));
-        w->setWindowIcon(icon);
-        w->showMinimized();
-    }
+    disguiseWindow(rosters(), icon);
+    disguiseWindow(schedule(), icon);
 }
 
 void CareerWindows::restoreAll(const QIcon& icon)
 {
-    for (QWidget* w : {static_cast<QWidget*>(rosters()), static_cast<QWidget*>(schedule())}) {
-        if (!w || !w->property("caption").isValid())
-            continue;
-        w->setWindowTitle(w->property("caption").toString());
-        w->setProperty("caption", QVariant());
-        w->setWindowIcon(icon);
-        // The draw stays down while the career player's match is on.
-        if (w != rosters() || m_st.match.blnStopped)
-            w->showNormal();
-    }
+    // The draw stays down while the career player's match is on.
+    if (undisguiseWindow(rosters(), icon) && m_st.match.blnStopped)
+        rosters()->showNormal();
+    if (undisguiseWindow(schedule(), icon))
+        schedule()->showNormal();
 }
 
 } // namespace vantorelle

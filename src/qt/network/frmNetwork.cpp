@@ -16,6 +16,7 @@
 #include "qt/app/frmDarts.h"
 #include "qt/app/settings.h"
 #include "qt/network/dirplay.h"
+#include "qt/ui/disguise.h"
 #include "rules/app/gamestate.h"
 #include "rules/network/protocol.h"
 
@@ -99,6 +100,17 @@ void NetworkWindows::closeAll()
         m_devices->close();
     if (m_join)
         m_join->close();
+}
+
+void NetworkWindows::minimiseLobby(const QIcon& icon)
+{
+    disguiseWindow(lobby(), icon);
+}
+
+void NetworkWindows::restoreLobby(const QIcon& icon)
+{
+    if (undisguiseWindow(m_lobby, icon))
+        m_lobby->showNormal();
 }
 
 void NetworkWindows::ReDisplay()

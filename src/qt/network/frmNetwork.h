@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+class QIcon;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -39,6 +40,9 @@ public:
     void pollSoon();
     // Both machines, at the challenge: the setup panel at its leg lengths.
     void StartANetworkGame(const QString& opponent);
+    // The boss key: the lobby is disguised and minimised, and comes back.
+    void minimiseLobby(const QIcon& icon);
+    void restoreLobby(const QIcon& icon);
     // Quitting: the lobby, the session list and the connection window go.
     void closeAll();
     // A setup choice received is being replayed (the challenged side's own clicks do nothing).
