@@ -186,6 +186,9 @@ bool DirPlay::JoinGame(int sessionIndex, const QString& playerName, int waitMs)
 
 void DirPlay::adopt(QTcpSocket* socket)
 {
+    // Darts are small messages: sent at once, not held back to be joined
+    // with the next.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     auto peer = std::make_unique<Peer>();
     peer->socket = socket;
     Peer* p = peer.get();
