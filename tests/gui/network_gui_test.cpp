@@ -6,7 +6,9 @@
 #include "gui/guihelpers.h"
 #include "qt/network/dirplay.h"
 #include "qt/network/frmNetwork.h"
+#include <QInputDialog>
 #include <QLineEdit>
+#include "qt/app/settings.h"
 #include <QPushButton>
 #include <QListWidget>
 #include "rules/network/frames.h"
@@ -190,6 +192,68 @@ TEST(Lobby, TwoGamesMeetChatAndTheChallengerDrivesTheSetup)
     ASSERT_TRUE(waitUntil([&] { return !b.st().match.networkGame; }, 5000));
     EXPECT_TRUE(ok.texts.contains("Your opponent has quit."));
     EXPECT_EQ(b.st().view.setupHeading, "SELECT GAME TYPE");
+}
+
+// Answers the host-address prompt with this machine's address; it never
+// accepts any other text, so nothing is ever broadcast from a test.
+class AddressAnswer : public QObject {
+public:
+    explicit AddressAnswer(bool cancel) : m_cancel(cancel)
+    {
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            labels << box->labelText();
+            box->setTextValue(kHere);
+            if (m_cancel || box->textValue() != kHere)
+                box->reject();
+            else
+                box->accept();
+        });
+        m_timer.start();
+    }
+    QStringList labels;
+
+private:
+    bool m_cancel;
+    QTimer m_timer;
+};
+
+TEST(Lobby, WithoutAFixedAddressThePlayerSaysWhereTheHostIs)
+{
+    RunningGame a(61), b(62);
+    ASSERT_TRUE(a.app && b.app);
+    a.st().settings.savedPlayer1Name = "Nia";
+    b.st().settings.savedPlayer1Name = "Tomas";
+    a.win().network().open();
+    // The connection types are listed as the window opens, the first chosen.
+    auto* providers = a.win().network().devices()->findChild<QListWidget*>(QStringLiteral("lstServiceProviders"));
+    ASSERT_EQ(providers->count(), 1);
+    EXPECT_EQ(providers->currentRow(), 0);
+    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
+    a.win().network().devices()->cmdStart_Click();
+    ASSERT_NE(a.win().network().lobby(), nullptr);
+
+    const QByteArray fixed = qgetenv("VANTORELLE_SEARCH_ADDRESS");
+    qunsetenv("VANTORELLE_SEARCH_ADDRESS");
+    b.win().network().open();
+    {
+        AddressAnswer cancel(true);
+        b.win().network().devices()->cmdJoin_Click();
+        EXPECT_EQ(cancel.labels, QStringList{"Host address (leave blank to search the local network):"});
+        EXPECT_EQ(b.win().network().join(), nullptr); // nothing looked for
+    }
+    {
+        AddressAnswer here(false);
+        b.win().network().devices()->cmdJoin_Click();
+    }
+    qputenv("VANTORELLE_SEARCH_ADDRESS", fixed);
+    ASSERT_NE(b.win().network().join(), nullptr);
+    ASSERT_EQ(b.win().network().join()->sessions()->count(), 1);
+    EXPECT_EQ(b.win().network().join()->sessions()->item(0)->text(), "127.0.0.1 (1/2)");
+    EXPECT_EQ(readSetting(QStringLiteral("SearchAddress")), kHere); // offered the next time
 }
 
 TEST(Lobby, ALostConnectionEndsTheNetworkMatchAsAQuit)

@@ -67,6 +67,11 @@ void savePlayer1(const QString& name)
     store(QStringLiteral("Player1"), name);
 }
 
+void saveSearchAddress(const QString& address)
+{
+    store(QStringLiteral("SearchAddress"), address);
+}
+
 void saveSound(bool on)
 {
     store(QStringLiteral("Sound"), word(on));

@@ -12,6 +12,8 @@ void saveAppPath(const QString& folder);
 void saveSound(bool on);
 void saveCricket(bool unlocked);
 void savePlayer1(const QString& name);
+// Where the last search for network sessions asked ("SearchAddress").
+void saveSearchAddress(const QString& address);
 // Any other value of the section, as text; empty when missing.
 QString readSetting(const QString& key);
 

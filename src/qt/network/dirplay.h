@@ -28,6 +28,9 @@ public:
     explicit DirPlay(QString searchAddress, QObject* parent = nullptr);
     ~DirPlay() override;
 
+    // Where the next search asks (see the constructor).
+    void setSearchAddress(const QString& address) { m_searchAddress = address; }
+
     // The kinds of connection there are; item 0 is selected.
     bool InitConnectionList(QStringList& list);
     // Asks for sessions and waits up to waitMs for answers; true even when

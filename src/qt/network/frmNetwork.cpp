@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,12 +56,16 @@ QAction* networkEntry(frmDarts& main)
 
 } // namespace
 
-QString NetworkWindows::searchAddress()
+QString NetworkWindows::fixedSearchAddress()
 {
     const QString env = qEnvironmentVariable("VANTORELLE_SEARCH_ADDRESS").trimmed();
-    if (!env.isEmpty())
-        return env;
-    return readSetting(QStringLiteral("SearchAddress")).trimmed();
+    return env.isEmpty() ? QString() : env;
+}
+
+QString NetworkWindows::searchAddress()
+{
+    const QString fixed = fixedSearchAddress();
+    return fixed.isNull() ? readSetting(QStringLiteral("SearchAddress")).trimmed() : fixed;
 }
 
 NetworkWindows::NetworkWindows(GameState& st, frmDarts& main) : QObject(&main), m_st(st), m_main(main) {}
@@ -85,8 +90,10 @@ void NetworkWindows::open()
     if (auto* a = networkEntry(m_main))
         a->setEnabled(false);
     if (!m_devices) {
+        // The window's load: a new session object and its connection types.
         m_devices = new frmDPlayDevices(*this, &m_main);
         m_devices->setAttribute(Qt::WA_DeleteOnClose);
+        ReDisplay();
     }
     m_devices->show();
     m_devices->raise();
@@ -271,7 +278,7 @@ frmDPlayDevices::frmDPlayDevices(NetworkWindows& net, QWidget* parent) : QDialog
     grid->addWidget(join, 3, 1);
     connect(start, &QPushButton::clicked, this, &frmDPlayDevices::cmdStart_Click);
     connect(join, &QPushButton::clicked, this, &frmDPlayDevices::cmdJoin_Click);
-    net.ReDisplay();
+    setMinimumWidth(360);
 }
 
 void frmDPlayDevices::cmdStart_Click()
@@ -308,8 +315,22 @@ void frmDPlayDevices::cmdJoin_Click()
         QMessageBox::information(this, windowTitle(), QStringLiteral("You must fill out the Player Name field."));
         return;
     }
+    // Where to look: the address the environment fixes, else the host's
+    // address as the player types it, blank for the whole local network.
+    QString address = NetworkWindows::fixedSearchAddress();
+    if (address.isNull()) {
+        bool ok = false;
+        address = QInputDialog::getText(this, windowTitle(),
+                                        QStringLiteral("Host address (leave blank to search the local network):"),
+                                        QLineEdit::Normal, NetworkWindows::searchAddress(), &ok)
+                      .trimmed();
+        if (!ok)
+            return;
+        saveSearchAddress(address);
+    }
     QStringList sessions;
     DirPlay* play = m_net.m_play.get();
+    play->setSearchAddress(address);
     connect(play, &DirPlay::message, this, [this](const QString& t) { QMessageBox::information(this, windowTitle(), t); });
     if (!play->ListSessions(qMax(0, m_lstServiceProviders->currentRow()), sessions)) {
         m_net.ReDisplay();

@@ -53,8 +53,11 @@ public:
     frmStart* lobby() const;
     DirPlay* session() const { return m_play.get(); }
 
-    // Where a search for sessions asks: the setting "SearchAddress" or
-    // VANTORELLE_SEARCH_ADDRESS; empty asks the local network.
+    // Where a search for sessions asks when the environment fixes it
+    // (VANTORELLE_SEARCH_ADDRESS); a null string when the player is to say.
+    static QString fixedSearchAddress();
+    // The address a session is looked for at: the fixed one, else the one
+    // last typed (the setting "SearchAddress"); empty asks the local network.
     static QString searchAddress();
 
 private:
