@@ -282,3 +282,30 @@ TEST(Lobby, ALostConnectionEndsTheNetworkMatchAsAQuit)
     EXPECT_TRUE(ok.texts.contains("Your opponent has quit."));
     EXPECT_EQ(a.st().view.setupHeading, "SELECT GAME TYPE");
 }
+
+TEST(Lobby, QuittingTheGameTellsTheOtherMachineBeforeTheLineCloses)
+{
+    RunningGame a(73);
+    ASSERT_TRUE(a.app);
+    a.st().settings.savedPlayer1Name = "Nia";
+    a.win().network().open();
+    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
+    a.win().network().devices()->cmdStart_Click();
+    ASSERT_NE(a.win().network().lobby(), nullptr);
+    DirPlay there(kHere);
+    QStringList sessions;
+    ASSERT_TRUE(there.ListSessions(0, sessions, 1000));
+    ASSERT_TRUE(there.JoinGame(0, QStringLiteral("Tomas")));
+    ASSERT_TRUE(waitUntil([&] { return a.win().network().session()->inSession(); }, 3000));
+    a.win().network().lobby()->cmdChallenge_Click();
+    ASSERT_TRUE(a.st().match.networkGame);
+
+    QStringList heard;
+    {
+        AutoAnswer yes(QMessageBox::Yes);
+        a.win().close();
+    }
+    ASSERT_TRUE(waitUntil([&] { heard << there.takeGameMessages(); return !there.inSession(); }, 3000));
+    heard << there.takeGameMessages();
+    EXPECT_EQ(heard, (QStringList{"$ZEKO$CTomas$ZEKO$PNia", "$ZEKO$Q"}));
+}

@@ -15,6 +15,7 @@
 #include "qt/app/disk.h"
 #include "qt/career/careerwindows.h"
 #include "qt/network/frmNetwork.h"
+#include "rules/network/protocol.h"
 #include "qt/persistence/frmLoad.h"
 #include "rules/persistence/careerfile.h"
 #include "rules/career/calendar.h"
@@ -290,7 +291,7 @@ void frmDarts::mnuNewGame_Click()
         // so that a No leaves a waiting bull-up as it was.
         const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
         if (m_st.match.networkGame)
-            send("$ZEKO$Q");
+            send(quitMessage());
         ChangeTheme("AllBlack");
         m_st.match.networkGame = false;
         m_engine.abandon();
@@ -327,7 +328,7 @@ void frmDarts::mnuLoadGame_Click()
     // What was going on ends here, without questions.
     const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
     if (m_st.match.networkGame)
-        send("$ZEKO$Q");
+        send(quitMessage());
     ChangeTheme("AllBlack");
     m_st.career.clearDraws();
     m_st.match.networkGame = false;
@@ -713,7 +714,8 @@ void frmDarts::closeEvent(QCloseEvent* e)
     // Whatever was running stops here: a waiting bull-up gives up, and
     // nothing of the match is seen or heard after this.
     if (m_st.match.networkGame)
-        send("$ZEKO$Q");
+        send(quitMessage()); // once: the lobby closing after it has nothing more to say
+    m_st.match.networkGame = false;
     m_engine.abandon();
     m_network->closeAll();
     closeOtherWindows();

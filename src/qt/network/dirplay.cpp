@@ -274,6 +274,7 @@ void DirPlay::drop(Peer* peer)
         m_arrivals.push_back({true, kPlayerDestroyed, gone->name, {}});
     if (QTcpSocket* s = gone->socket) {
         s->disconnect(this);
+        s->flush(); // a last message (a quit) still goes out
         s->abort();
         s->deleteLater();
     }
