@@ -198,7 +198,7 @@ TEST(Lobby, TwoGamesMeetChatAndTheChallengerDrivesTheSetup)
 // accepts any other text, so nothing is ever broadcast from a test.
 class AddressAnswer : public QObject {
 public:
-    explicit AddressAnswer(bool cancel) : m_cancel(cancel)
+    explicit AddressAnswer(bool cancel, QString answer = kHere) : m_cancel(cancel), m_answer(std::move(answer))
     {
         m_timer.setInterval(5);
         connect(&m_timer, &QTimer::timeout, this, [this] {
@@ -206,8 +206,8 @@ public:
             if (!box)
                 return;
             labels << box->labelText();
-            box->setTextValue(kHere);
-            if (m_cancel || box->textValue() != kHere)
+            box->setTextValue(m_answer);
+            if (m_cancel || m_answer.isEmpty() || box->textValue() != m_answer)
                 box->reject();
             else
                 box->accept();
@@ -218,6 +218,7 @@ public:
 
 private:
     bool m_cancel;
+    QString m_answer;
     QTimer m_timer;
 };
 
@@ -228,6 +229,17 @@ TEST(Lobby, WithoutAFixedAddressThePlayerSaysWhereTheHostIs)
     a.st().settings.savedPlayer1Name = "Nia";
     b.st().settings.savedPlayer1Name = "Tomas";
     a.win().network().open();
+    {
+        // Names missing.
+        AutoAnswer ok(QMessageBox::Ok);
+        a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtPlayerName"))->clear();
+        a.win().network().devices()->cmdStart_Click();
+        a.win().network().devices()->cmdJoin_Click();
+        EXPECT_EQ(ok.texts, (QStringList{"You must fill out both the Player Name and Game Name fields.",
+                                         "You must fill out the Player Name field."}));
+        EXPECT_EQ(a.win().network().lobby(), nullptr);
+        a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtPlayerName"))->setText("Nia");
+    }
     // The connection types are listed as the window opens, the first chosen.
     auto* providers = a.win().network().devices()->findChild<QListWidget*>(QStringLiteral("lstServiceProviders"));
     ASSERT_EQ(providers->count(), 1);
@@ -244,6 +256,15 @@ TEST(Lobby, WithoutAFixedAddressThePlayerSaysWhereTheHostIs)
         b.win().network().devices()->cmdJoin_Click();
         EXPECT_EQ(cancel.labels, QStringList{"Host address (leave blank to search the local network):"});
         EXPECT_EQ(b.win().network().join(), nullptr); // nothing looked for
+    }
+    {
+        // An address that is none is told, and the window is there again.
+        AddressAnswer nowhere(false, QStringLiteral("999.1.1.1"));
+        AutoAnswer ok(QMessageBox::Ok);
+        b.win().network().devices()->cmdJoin_Click();
+        EXPECT_EQ(ok.texts, QStringList{"Unable to list available games."});
+        EXPECT_EQ(b.win().network().join(), nullptr);
+        EXPECT_TRUE(b.win().network().devices()->isVisible());
     }
     {
         AddressAnswer here(false);
