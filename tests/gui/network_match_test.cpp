@@ -399,3 +399,31 @@ TEST(NetworkMatch, AHostilePeerIsIgnoredOrShownTheDoorAndTouchesNoFile)
     EXPECT_EQ(filesUnder(a.data.path()), dataBefore);
     EXPECT_EQ(filesUnder(qEnvironmentVariable("XDG_CONFIG_HOME")), settingsBefore);
 }
+
+TEST(NetworkMatch, CricketIsRefusedWhereItIsNotUnlockedAndBothAreTold)
+{
+    RunningGame a(97), b(98);
+    ASSERT_TRUE(a.app && b.app);
+    a.st().settings.cricketUnlocked = true;
+    b.st().settings.cricketUnlocked = false;
+    meetInALobby(a, b);
+    if (HasFatalFailure())
+        return;
+    Watchdog watchdog(a, b, 30000);
+    AutoAnswer ok(QMessageBox::Ok);
+    a.win().network().lobby()->cmdChallenge_Click();
+    ASSERT_TRUE(waitUntil([&] { return b.st().match.networkGame && b.st().view.setupVisible; }, 5000));
+    EXPECT_EQ(a.st().view.setupOption[4], "CRICKET");
+    EXPECT_EQ(b.st().view.setupOption[4], "");
+
+    a.win().lblOption_Click(4); // Nia's Cricket match waits for its bull-up until Tomas says no
+    ASSERT_TRUE(waitUntil([&] { return !a.st().match.networkGame && !b.st().match.networkGame; }, 10000));
+    EXPECT_TRUE(ok.texts.contains(
+        "Your opponent tried to challenge you to Cricket. You haven't unlocked this bonus feature yet."));
+    EXPECT_TRUE(ok.texts.contains("Tomas hasn't unlocked Cricket yet. Try another game."));
+    for (RunningGame* g : {&a, &b}) {
+        EXPECT_TRUE(g->st().match.blnStopped);
+        EXPECT_EQ(g->st().view.setupHeading, "SELECT GAME TYPE");
+        EXPECT_TRUE(g->st().view.setupVisible);
+    }
+}
