@@ -105,6 +105,9 @@ public:
     {
         QTimer::singleShot(ms, this, [&a, &b] {
             ADD_FAILURE() << "the two programs stopped playing";
+            for (int i = 0; i < 10; ++i)
+                if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                    d->reject();
             for (RunningGame* g : {&a, &b}) {
                 g->st().flags.quitting = true;
                 g->win().engine().abandon();
@@ -177,6 +180,130 @@ TEST(NetworkMatch, PlayedInStepToItsEndWithBothBoardsAgreeingDartByDart)
     EXPECT_NE(a.win().network().lobby(), nullptr);
     EXPECT_NE(b.win().network().lobby(), nullptr);
     EXPECT_EQ(b.win().engine().dartsWaiting(), 0u);
+}
+
+TEST(NetworkMatch, ARematchChallengedWhileTheClosingOverlayIsUpKeepsItsPanel)
+{
+    RunningGame b(103);
+    ASSERT_TRUE(b.app);
+    GameState& st = b.st();
+    st.settings.savedPlayer1Name = "Tomas";
+    b.win().network().open();
+    b.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
+    b.win().network().devices()->cmdStart_Click();
+    ASSERT_NE(b.win().network().lobby(), nullptr);
+    DirPlay there(kHere); // Nia's machine, scripted
+    QStringList sessions;
+    ASSERT_TRUE(there.ListSessions(0, sessions, 1000));
+    ASSERT_TRUE(there.JoinGame(0, QStringLiteral("Nia")));
+    ASSERT_TRUE(waitUntil([&] { return b.win().network().session()->inSession(); }, 3000));
+    auto say = [&](const std::string& m) { there.SendChatText(QString::fromStdString(m)); };
+    for (const std::string& m : {challengeMessage("Tomas", "Nia"), optionMessage("301"), optionMessage("1"),
+                                 optionMessage("L")})
+        say(m);
+
+    // Nia throws six-dart legs; Tomas misses the board.
+    const std::vector<std::string> leg = {"T20", "T20", "T20", "T20", "T19", "D02"};
+    std::size_t next = 0;
+    bool rematch = false, networkGameAtTheEnd = true, inFlight = false;
+    QObject::connect(&b.win(), &frmDarts::dartDrawn, [&](int p, int, int, const QString&, bool) {
+        if (p == 1)
+            inFlight = false;
+    });
+    QTimer play;
+    play.setInterval(0);
+    QObject::connect(&play, &QTimer::timeout, [&] {
+        there.takeGameMessages();
+        MatchEngine& engine = b.win().engine();
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == "frmInfo" && st.match.blnStopped && !rematch && next > 0) {
+            // The match is over and its overlay up: Nia challenges again.
+            rematch = true;
+            networkGameAtTheEnd = st.match.networkGame;
+            say(challengeMessage("Tomas", "Nia"));
+            waitUntil([&] { return st.match.networkGame; }, 5000);
+            return;
+        }
+        if (engine.canTakeDart(1) && !inFlight) {
+            inFlight = true;
+            const std::string bed = st.match.blnBullUp ? "S50" : leg[next++ % leg.size()];
+            const Point p = *GetCoords(bed);
+            say(throwMessage(p.x, p.y, bed, false));
+        } else if (engine.canTakeDart(2)) {
+            engine.ThrowDart(300, 300);
+        }
+    });
+    play.start();
+    const bool done = waitUntil([&] { return rematch && !QApplication::activeModalWidget(); }, 30000);
+    ASSERT_TRUE(done);
+    play.stop();
+    qtPause(0);
+    EXPECT_FALSE(networkGameAtTheEnd);
+    EXPECT_EQ(st.match.player(1).sets, 1);
+    EXPECT_TRUE(st.match.networkGame);
+    EXPECT_EQ(st.view.setupHeading, "LEG LENGTH");
+    EXPECT_TRUE(st.view.setupVisible);
+}
+
+TEST(NetworkMatch, AChallengeClosesThePlayersWindowAndItsClickChangesNothing)
+{
+    RunningGame a(99), b(100);
+    ASSERT_TRUE(a.app && b.app);
+    meetInALobby(a, b);
+    if (HasFatalFailure())
+        return;
+    Watchdog watchdog(a, b, 30000);
+    // Tomas is choosing the players of an exhibition when Nia challenges him.
+    bool challenged = false;
+    QTimer watch;
+    watch.setInterval(2);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (challenged || !modal || modal->objectName() != "frmPlayers")
+            return;
+        challenged = true;
+        a.win().network().lobby()->cmdChallenge_Click();
+        waitUntil([&] { return b.st().match.networkGame; }, 5000);
+    });
+    watch.start();
+    b.win().lblOption_Click(2); // EXHIBITION
+    b.win().lblOption_Click(3); // TWO PLAYER: the players window, answered by the challenge
+    watch.stop();
+    ASSERT_TRUE(challenged);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(b.st().view.setupHeading, "LEG LENGTH");
+    EXPECT_EQ(b.st().career.careerName, "Nia");
+    EXPECT_EQ(b.st().match.player2Name, "Tomas");
+    EXPECT_FALSE(b.st().match.player(2).realBoard);
+    // Nia's choice is taken there as on her own panel.
+    a.win().lblOption_Click(2); // 501
+    ASSERT_TRUE(waitUntil([&] { return b.st().view.setupHeading == "MATCH LENGTH"; }, 5000));
+    EXPECT_EQ(b.st().match.intStartScore, 501);
+}
+
+TEST(NetworkMatch, TheChallengedPlayersClickDuringAReplayedChoiceIsNotTaken)
+{
+    RunningGame a(101), b(102);
+    ASSERT_TRUE(a.app && b.app);
+    meetInALobby(a, b);
+    if (HasFatalFailure())
+        return;
+    a.win().network().lobby()->cmdChallenge_Click();
+    ASSERT_TRUE(waitUntil([&] { return b.st().match.networkGame && b.st().view.setupVisible; }, 5000));
+    // Tomas clicks FIRST TO THREE the moment Nia's 301 comes in, while it flashes.
+    int clicks = 0;
+    QObject::connect(b.win().network().session(), &DirPlay::arrived, &b.win(), [&] {
+        QTimer::singleShot(0, &b.win(), [&] {
+            ++clicks;
+            b.win().lblOption_Click(3);
+        });
+    });
+    a.win().lblOption_Click(1); // 301
+    ASSERT_TRUE(waitUntil([&] { return b.st().view.setupHeading == "MATCH LENGTH" && clicks > 0; }, 5000));
+    qtPause(0);
+    EXPECT_EQ(b.st().view.setupHeading, "MATCH LENGTH");
+    EXPECT_EQ(a.st().view.setupHeading, "MATCH LENGTH");
+    EXPECT_EQ(b.st().match.intStartScore, 301);
 }
 
 TEST(NetworkMatch, TheLineCutMidMatchEndsItOnTheOtherMachineAndANewSessionCanBeMade)

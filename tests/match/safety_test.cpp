@@ -387,6 +387,9 @@ TEST_F(RemoteDarts, DartsForTheWrongSeatOrNoMatchAreDropped)
     EXPECT_EQ(engine.dartsWaiting(), 0u);
     deliver("T20"); // player 1's turn: it waits
     EXPECT_EQ(engine.dartsWaiting(), 1u);
+    for (int i = 0; i < 100; ++i) // a flood is not kept
+        deliver("S01");
+    EXPECT_EQ(engine.dartsWaiting(), 32u);
     engine.abandon();
     EXPECT_EQ(engine.dartsWaiting(), 0u); // it belonged to the abandoned match
     EXPECT_EQ(st.match.stat(2, kStatDarts), 0);

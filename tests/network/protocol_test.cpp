@@ -50,6 +50,15 @@ TEST(Chat, LinesNamesAndWhatIsSent)
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "August " + std::string(32, 'a'));
     EXPECT_EQ(lines[1], "August " + std::string(8, 'a'));
+    // Names and slices count characters, not bytes, and never split one.
+    EXPECT_EQ(chatLines("Zoë", "é")[0], "   Zoë é");
+    std::string accents;
+    for (int i = 0; i < 33; ++i)
+        accents += "é";
+    const auto cut = chatLines("Jérômeau", accents);
+    ASSERT_EQ(cut.size(), 2u);
+    EXPECT_EQ(cut[0].substr(0, 9), "Jérôme ");
+    EXPECT_EQ(cut[1], "Jérôme é");
 
     EXPECT_EQ(outgoingChat("pi is 3141592653 or so"), "pi is  or so");
     EXPECT_EQ(outgoingChat("$ZEKO$Q"), " $ZEKO$Q"); // typed, it is chat, not a quit

@@ -154,24 +154,29 @@ void frmDarts::Hilite(QLabel* label)
 
 void frmDarts::lblOption_Click(int option)
 {
+    // In a network match the challenger makes the choices; the other machine
+    // takes them only as they are replayed from his, one at a time (a click
+    // of its own player during a replayed choice's flash is not one of them).
+    if (m_st.match.networkGame && !m_st.match.isChallenger && (!m_network->replayingOption() || m_optionBusy))
+        return;
     // A click that arrives while another is flashing is handled after it.
     if (m_optionBusy) {
         m_pendingOption = option;
         return;
     }
-    // In a network match the challenger makes the choices; the other machine
-    // takes them only as they are replayed from his.
-    if (m_st.match.networkGame && !m_st.match.isChallenger && !m_network->replayingOption())
-        return;
+    // A challenge, New or Load during the flash starts a setup of its own:
+    // the click was meant for a panel that is gone.
+    const unsigned serial = m_engine.serial();
     m_optionBusy = true;
     m_st.view.cricketBoardShown = false;
     auto* label = m_picNewGame->option(option);
     if (!label->text().isEmpty() && m_st.settings.soundOn)
         m_sound->play(QStringLiteral("Sounds/Dart/Clean1.wav"));
     Hilite(label);
-    if (m_st.flags.quitting) {
+    if (m_st.flags.quitting || m_engine.serial() != serial) {
         m_optionBusy = false;
-        return; // the window closed during the flash
+        m_pendingOption = 0;
+        return; // the window closed during the flash, or another setup began
     }
 
     std::string message;
@@ -182,6 +187,8 @@ void frmDarts::lblOption_Click(int option)
     switch (next) {
     case SetupNext::GetPlayers:
         GetPlayers(m_st.match.numberOfPlayers);
+        if (m_engine.serial() != serial)
+            return; // a challenge came while the players were being chosen
         m_menu.playersChosen();
         break;
     case SetupNext::StartX01:
@@ -214,7 +221,10 @@ void frmDarts::lblOption_Click(int option)
 
 void frmDarts::startExhibition(bool cricket)
 {
-    auto over = [this](const MatchResult& result) { ExhibitionOver(result, m_st.view, *this); };
+    auto over = [this](const MatchResult& result) {
+        const unsigned serial = m_engine.serial();
+        ExhibitionOver(result, m_st.view, *this, [this, serial] { return m_engine.serial() == serial; });
+    };
     if (cricket)
         m_engine.StartCricket(over);
     else
@@ -252,6 +262,13 @@ void frmDarts::closeOtherWindows()
     m_career->closeAll();
     if (m_scoreEntry)
         m_scoreEntry->reject();
+    // The small windows that wait for an answer: the players, the credits,
+    // the world rankings. Closed unanswered, they change nothing.
+    for (QDialog* d : findChildren<QDialog*>())
+        if (d->isVisible() && (d->objectName() == QLatin1String("frmPlayers") ||
+                               d->objectName() == QLatin1String("frmCredits") ||
+                               d->objectName() == QLatin1String("frmRankings")))
+            d->reject();
 }
 
 void frmDarts::backToStartMenu()

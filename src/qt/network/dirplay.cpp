@@ -133,8 +133,13 @@ bool DirPlay::ListSessions(int connection, QStringList& list, int waitMs)
         emit message(QStringLiteral("Unable to list available games."));
         return false;
     }
+    // The wait runs the event loop: the window may be closed and this
+    // object go meanwhile.
+    QPointer<DirPlay> alive(this);
     waitFor(
         [&] {
+            if (!alive)
+                return true;
             while (ask.hasPendingDatagrams()) {
                 const QNetworkDatagram d = ask.receiveDatagram(512);
                 const auto a = readSessionAnswer(d.data().toStdString());
@@ -152,7 +157,7 @@ bool DirPlay::ListSessions(int connection, QStringList& list, int waitMs)
             return false;
         },
         waitMs);
-    return true;
+    return static_cast<bool>(alive);
 }
 
 bool DirPlay::JoinGame(int sessionIndex, const QString& playerName, int waitMs)
@@ -161,6 +166,7 @@ bool DirPlay::JoinGame(int sessionIndex, const QString& playerName, int waitMs)
         return false;
     const SessionAnswer a = m_sessions[static_cast<std::size_t>(sessionIndex)];
     const QHostAddress host = m_sessionHosts[static_cast<std::size_t>(sessionIndex)];
+    QPointer<DirPlay> alive(this);
     auto* socket = new QTcpSocket(this);
     socket->connectToHost(host, a.port);
     if (!socket->waitForConnected(waitMs)) {
@@ -177,7 +183,10 @@ bool DirPlay::JoinGame(int sessionIndex, const QString& playerName, int waitMs)
     auto stillThere = [&] {
         return std::any_of(m_peers.begin(), m_peers.end(), [peer](const auto& p) { return p.get() == peer; });
     };
-    if (!waitFor([&] { return !stillThere() || !peer->name.isEmpty(); }, waitMs) || !stillThere()) {
+    if (!waitFor([&] { return !alive || !stillThere() || !peer->name.isEmpty(); }, waitMs) || !alive) {
+        return false;
+    }
+    if (!stillThere()) {
         Dismantle();
         return false;
     }
@@ -244,10 +253,13 @@ void DirPlay::readFrom(Peer* peer)
                 return;
             }
             peer->name = qs(*name);
-            if (m_hosting)
+            // The host hears of the player who joined; the one who joins
+            // finds the host already there.
+            if (m_hosting) {
                 sendFrame(peer->socket, helloPayload(utf8(m_ownName)));
-            m_arrivals.push_back({true, kPlayerCreated, peer->name, {}});
-            emit arrived();
+                m_arrivals.push_back({true, kPlayerCreated, peer->name, {}});
+                emit arrived();
+            }
             continue;
         }
         const auto m = readMessage(*f);
@@ -278,7 +290,7 @@ void DirPlay::drop(Peer* peer)
         s->abort();
         s->deleteLater();
     }
-    if (wasPlayer)
+    if (wasPlayer && !m_closing)
         emit arrived();
 }
 
@@ -311,6 +323,9 @@ QStringList DirPlay::takeGameMessages()
     QStringList game;
     std::vector<Arrival> arrivals;
     arrivals.swap(m_arrivals);
+    // The lobby's handlers run the event loop (the flash of the player
+    // list), in which the session may be closed and this object go.
+    QPointer<DirPlay> alive(this);
     for (const auto& a : arrivals) {
         if (a.system)
             emit playersChanged();
@@ -318,6 +333,8 @@ QStringList DirPlay::takeGameMessages()
             game << a.text;
         else
             emit chatReceived(a.sender, a.text);
+        if (!alive)
+            return {};
     }
     return game;
 }
@@ -334,8 +351,11 @@ void DirPlay::SendChatText(const QString& text)
 
 void DirPlay::Dismantle()
 {
+    // Closed from this side: nothing has arrived that anyone need hear of.
+    m_closing = true;
     while (!m_peers.empty())
         drop(m_peers.back().get());
+    m_closing = false;
     m_arrivals.clear();
     if (m_server) {
         m_server->close();

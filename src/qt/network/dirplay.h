@@ -89,6 +89,7 @@ private:
     int m_maxPlayers = 2;
     bool m_joinable = true;
     bool m_hosting = false;
+    bool m_closing = false;
     QTcpServer* m_server = nullptr;
     QUdpSocket* m_searchSocket = nullptr;
     std::vector<std::unique_ptr<Peer>> m_peers;

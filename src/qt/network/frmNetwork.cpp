@@ -70,7 +70,13 @@ QString NetworkWindows::searchAddress()
 
 NetworkWindows::NetworkWindows(GameState& st, frmDarts& main) : QObject(&main), m_st(st), m_main(main) {}
 
-NetworkWindows::~NetworkWindows() = default;
+NetworkWindows::~NetworkWindows()
+{
+    // The session goes first, while the windows it would tell are still here.
+    if (m_play)
+        m_play->disconnect(this);
+    m_play.reset();
+}
 
 frmDPlayDevices* NetworkWindows::devices() const
 {
@@ -122,7 +128,10 @@ void NetworkWindows::restoreLobby(const QIcon& icon)
 
 void NetworkWindows::ReDisplay()
 {
-    m_play = std::make_unique<DirPlay>(searchAddress());
+    dropSession();
+    // Sessions are hosted on this machine only when the environment keeps the
+    // search on it; the address a player types to join is his search's alone.
+    m_play.reset(new DirPlay(fixedSearchAddress()));
     // A message is acted on as soon as it comes while the lobby is open, not
     // only at the lobby's next poll.
     connect(m_play.get(), &DirPlay::arrived, this, &NetworkWindows::pollSoon);
@@ -136,6 +145,17 @@ void NetworkWindows::ReDisplay()
     }
 }
 
+void NetworkWindows::dropSession()
+{
+    // The session object may be on the stack below (a flash, a wait for
+    // answers): it is closed now and deleted once the event loop is back.
+    if (DirPlay* play = m_play.release()) {
+        play->disconnect(this);
+        play->Dismantle();
+        play->deleteLater();
+    }
+}
+
 void NetworkWindows::send(const std::string& message)
 {
     if (m_play && m_play->inSession())
@@ -144,10 +164,12 @@ void NetworkWindows::send(const std::string& message)
 
 void NetworkWindows::backToMainMenu(const QString& why)
 {
-    if (!why.isEmpty())
-        QMessageBox::information(&m_main, m_main.windowTitle(), why);
+    // The match ends before the player is told, so that a challenge that
+    // comes while the message is up starts afresh and is not undone by it.
     m_st.match.networkGame = false;
     m_main.leaveNetworkGame();
+    if (!why.isEmpty())
+        QMessageBox::information(&m_main, m_main.windowTitle(), why);
 }
 
 void NetworkWindows::pollSoon()
@@ -228,7 +250,7 @@ void NetworkWindows::act(const std::string& text)
             if (!m_st.match.networkGame || m_st.match.isChallenger)
                 break;
             const int option = optionButton(m->option);
-            if (m->option == "CRICKET" && m_st.view.setupOption[4] != "CRICKET") {
+            if (m->option == "CRICKET" && (m_st.view.setupOption[4] != "CRICKET" || !m_st.view.setupVisible)) {
                 send(cricketRefusedMessage());
                 backToMainMenu(QStringLiteral("Your opponent tried to challenge you to Cricket. You haven't unlocked "
                                               "this bonus feature yet."));
@@ -353,7 +375,7 @@ void frmDPlayDevices::closeEvent(QCloseEvent* e)
         m_net.m_lobby->close();
     if (m_net.m_join)
         m_net.m_join->close();
-    m_net.m_play.reset();
+    m_net.dropSession();
     if (auto* a = networkEntry(m_net.m_main))
         a->setEnabled(true);
 }
@@ -391,7 +413,7 @@ void frmJoin::cmdJoin_Click()
     const QString gameName = m_net.m_devices ? m_net.m_devices->m_txtGameName->text() : QString();
     m_net.m_lobby = new frmStart(m_net, parentWidget());
     m_net.m_lobby->setAttribute(Qt::WA_DeleteOnClose);
-    m_net.m_lobby->challengeButton()->setVisible(!gameName.isEmpty() && session.startsWith(gameName));
+    m_net.m_lobby->challengeButton()->setVisible(session.startsWith(gameName));
     m_net.m_lobby->show();
     m_net.m_st.match.isChallenger = false;
     m_joined = true;
@@ -445,20 +467,27 @@ frmStart::frmStart(NetworkWindows& net, QWidget* parent) : QDialog(parent), m_ne
     if (DirPlay* play = net.session()) {
         connect(play, &DirPlay::chatReceived, this, &frmStart::AddTheText);
         connect(play, &DirPlay::playersChanged, this, [this] {
-            showPlayers();
-            // The player list flashes with a beep as someone comes or goes.
+            showPlayers(true);
+            // The player list flashes with a beep as someone comes or goes;
+            // one flash at a time, however many come and go meanwhile.
+            if (m_flashing)
+                return;
+            m_flashing = true;
+            QPointer<frmStart> self(this);
             frmDarts& main = m_net.m_main;
-            for (int i = 0; i < 6; ++i) {
+            for (int i = 0; i < 6 && self; ++i) {
                 m_lstPlayers->setStyleSheet(i % 2 == 0 ? QStringLiteral("background: rgb(255,255,0);")
                                                        : QStringLiteral("background: white;"));
                 if (i < 5) {
                     QApplication::beep();
-                    main.pause(0.25);
+                    main.pause(0.25); // the lobby may be closed meanwhile
                 }
             }
+            if (self)
+                m_flashing = false;
         });
     }
-    showPlayers();
+    showPlayers(false);
     m_tmrCheckMessages = new QTimer(this);
     m_tmrCheckMessages->setObjectName(QStringLiteral("tmrCheckMessages"));
     m_tmrCheckMessages->setInterval(600);
@@ -466,14 +495,15 @@ frmStart::frmStart(NetworkWindows& net, QWidget* parent) : QDialog(parent), m_ne
     m_tmrCheckMessages->start();
 }
 
-void frmStart::showPlayers()
+void frmStart::showPlayers(bool withCount)
 {
     if (DirPlay* play = m_net.session()) {
         QStringList players;
         const QString line = play->UpdatePlayers(players);
         m_lstPlayers->clear();
         m_lstPlayers->addItems(players);
-        m_lblStatus->setText(line);
+        if (withCount)
+            m_lblStatus->setText(line);
     }
 }
 
@@ -500,6 +530,10 @@ void frmStart::cmdSendText_Click()
 
 void frmStart::cmdChallenge_Click()
 {
+    // A match being played is left by New or by closing the lobby, not by a
+    // second challenge the other machine would not take.
+    if (m_net.m_st.match.networkGame && m_net.m_main.engine().matchRunning())
+        return;
     QStringList players;
     if (DirPlay* play = m_net.session())
         play->UpdatePlayers(players);

@@ -65,6 +65,7 @@ private:
     friend class frmJoin;
     friend class frmStart;
     void ReDisplay();
+    void dropSession();
     void backToMainMenu(const QString& why);
 
     GameState& m_st;
@@ -123,7 +124,9 @@ public:
     void AddTheText(const QString& user, const QString& text);
     void cmdSendText_Click();
     void cmdChallenge_Click();
-    void showPlayers();
+    // The players' names; withCount also puts "N people in the session."
+    // into the status line (when someone came or went).
+    void showPlayers(bool withCount);
     QPushButton* challengeButton() const { return m_cmdChallenge; }
 
 protected:
@@ -137,6 +140,7 @@ private:
     QLabel* m_lblStatus = nullptr;
     QPushButton* m_cmdChallenge = nullptr;
     QTimer* m_tmrCheckMessages = nullptr;
+    bool m_flashing = false;
 };
 
 } // namespace vantorelle

@@ -141,6 +141,11 @@ void MatchEngine::receiveDart(ReceivedDart dart)
         return;
     if (m_match.seatOf(dart.player) != Seat::Remote || !isValidBed(dart.bed))
         return;
+    // The other machine throws one turn at a time: more darts waiting than a
+    // few turns' worth are not a player's, and are not kept.
+    constexpr std::size_t kMostWaiting = 32;
+    if (m_inbox.size() >= kMostWaiting)
+        return;
     m_inbox.push_back(std::move(dart));
     takeWaitingDarts();
 }

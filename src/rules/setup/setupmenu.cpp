@@ -25,9 +25,13 @@ void setupFirstPage(BoardView& view)
     view.setupOption = {"", "", "EXHIBITION", "CAREER", ""};
 }
 
-void ExhibitionOver(const MatchResult& result, BoardView& view, MatchHost& host)
+void ExhibitionOver(const MatchResult& result, BoardView& view, MatchHost& host, const std::function<bool()>& stillNext)
 {
     host.showInfo(result.announcement);
+    // While the overlay was up another setup may have begun (a challenge
+    // from the other machine, New): it keeps its panel.
+    if (stillNext && !stillNext())
+        return;
     setupFirstPage(view);
     view.setupVisible = true;
     host.showSetupMenu();

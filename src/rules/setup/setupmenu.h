@@ -28,7 +28,8 @@ void setupFirstPage(BoardView& view);
 
 // What follows an exhibition match: its closing line in the overlay, then the
 // setup panel on its first page.
-void ExhibitionOver(const MatchResult& result, BoardView& view, MatchHost& host);
+void ExhibitionOver(const MatchResult& result, BoardView& view, MatchHost& host,
+                    const std::function<bool()>& stillNext = {});
 
 // The setup panel: a heading and four options whose captions change page by
 // page. What a click does depends only on the caption clicked.
