@@ -4,7 +4,7 @@ BUILD   ?= build
 PRESET  ?= default
 JOBS    ?= $(shell nproc)
 
-.PHONY: run test build deps bench asan fuzz clean
+.PHONY: run test build deps bench asan fuzz package clean
 
 run: deps build
 	$(BUILD)/bin/vantorelle
@@ -37,6 +37,10 @@ fuzz: deps
 	    build-fuzz/corpus/$$t fuzz/corpus/$$t 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|BINGO' ; \
 	  test $${PIPESTATUS[0]} -eq 0 || exit 1; \
 	done
+
+# The Debian package of the game (build/vantorelle_*.deb).
+package: deps build
+	cd $(BUILD) && cpack
 
 bench: deps build
 	$(BUILD)/bin/vantorelle_bench
