@@ -1,5 +1,7 @@
 #include "qt/app/frmDarts.h"
 
+#include <QFile>
+
 #include <QApplication>
 #include <utility>
 #include <QCloseEvent>
@@ -598,11 +600,31 @@ void frmDarts::play(std::string_view path, bool wait)
 void frmDarts::comment(std::string_view text)
 {
     m_lblComments->setText(qs(text));
+    logLine(QStringLiteral("comment "), qs(text));
+}
+
+void frmDarts::logLine(const QString& kind, const QString& text)
+{
+    // VANTORELLE_LOG names a file that gets every commentary line and
+    // overlay, for following a game from outside (the end-to-end test).
+    if (!m_log) {
+        const QString path = qEnvironmentVariable("VANTORELLE_LOG");
+        if (path.isEmpty())
+            return;
+        m_log = std::make_unique<QFile>(path);
+        if (!m_log->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+            return;
+    }
+    if (!m_log->isOpen())
+        return;
+    m_log->write((kind + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n')).toUtf8());
+    m_log->flush();
 }
 
 void frmDarts::showInfo(std::string_view text)
 {
     m_infos.push_back(qs(text));
+    logLine(QStringLiteral("info "), qs(text));
     frmInfo info(this, m_timeScale);
     info.setInfo(qs(text));
     info.adjustSize();

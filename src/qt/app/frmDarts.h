@@ -13,6 +13,8 @@
 class QLabel;
 class QTimer;
 
+class QFile;
+
 namespace vantorelle {
 
 class BoardWidget;
@@ -134,6 +136,8 @@ private:
     std::array<picCricket*, 3> m_picCricket{};
     bool m_disguised = false;
     QStringList m_infos;
+    std::unique_ptr<QFile> m_log;
+    void logLine(const QString& kind, const QString& text);
     bool m_optionBusy = false;
     QPointer<QDialog> m_scoreEntry; // the score entry while it is open
     int m_pendingOption = 0;
