@@ -31,7 +31,7 @@ FUZZ_SECONDS ?= 10
 fuzz: deps
 	@[ -f build-fuzz/build.ninja ] || cmake --preset fuzz
 	cmake --build build-fuzz -j $(JOBS)
-	@for t in career history roster messages frames; do \
+	@for t in career history roster messages frames aimtable; do \
 	  mkdir -p build-fuzz/corpus/$$t; \
 	  build-fuzz/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    build-fuzz/corpus/$$t fuzz/corpus/$$t 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|BINGO' ; \
