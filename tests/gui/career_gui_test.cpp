@@ -2,6 +2,9 @@
 // calendar, the structure, the draw, the career player's matches on the
 // board, the points and the calendar again.
 #include <fstream>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -319,6 +322,70 @@ TEST(Career, AFailedSaveIsToldToThePlayer)
     EXPECT_TRUE(game.win().career().saveCareer());
     EXPECT_TRUE(fileLines(car)[0].contains(",1234,"));
     EXPECT_EQ(QDir(game.data.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("Ivo Vane")).size(), 1);
+}
+
+// A disk that fills up in the middle of a save, and a data folder that
+// cannot be written: the player is told, and the career saved before is
+// there as it was, with nothing half-written beside it.
+TEST(Career, AFullDiskOrAReadOnlyFolderLeavesTheSavedCareerAsItWas)
+{
+    RunningGame game(4);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    for (int option : {3, 1, 1})
+        game.win().lblOption_Click(option);
+    fillEditor(game.win().career().editor(), QStringLiteral("Ivo"), QStringLiteral("Vane"), QStringLiteral("ENG"));
+    game.win().career().editor()->cmdSave_Click();
+    const QString car = game.data.filePath("Ivo Vane.car");
+    QFile saved(car);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+    ASSERT_GT(before.size(), 2000);
+    auto leftBeside = [&] {
+        return QDir(game.data.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("Ivo Vane"));
+    };
+    auto contents = [&] {
+        QFile f(car);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    st.career.totals.points = 4321; // something new to save
+
+    {
+        // The disk is full after the first kilobyte of the new file.
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit was{};
+        getrlimit(RLIMIT_FSIZE, &was);
+        rlimit small = was;
+        small.rlim_cur = 1024;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        AutoAnswer ok(QMessageBox::Ok);
+        const bool savedNow = game.win().career().saveCareer();
+        setrlimit(RLIMIT_FSIZE, &was);
+        std::signal(SIGXFSZ, oldHandler);
+        EXPECT_FALSE(savedNow);
+        ASSERT_EQ(ok.texts.size(), 1);
+        EXPECT_TRUE(ok.texts[0].startsWith("The career could not be saved")) << ok.texts[0].toStdString();
+        EXPECT_TRUE(ok.texts[0].endsWith("The file keeps what was saved before."));
+        EXPECT_EQ(contents(), before);
+        EXPECT_EQ(leftBeside(), QStringList{"Ivo Vane.car"});
+    }
+
+    if (geteuid() != 0) { // the superuser writes into any folder
+        QFile::setPermissions(game.data.path(), QFile::ReadOwner | QFile::ExeOwner);
+        AutoAnswer ok(QMessageBox::Ok);
+        EXPECT_FALSE(game.win().career().saveCareer());
+        QFile::setPermissions(game.data.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_EQ(ok.texts.size(), 1);
+        EXPECT_TRUE(ok.texts[0].startsWith("The career could not be saved"));
+        EXPECT_EQ(contents(), before);
+        EXPECT_EQ(leftBeside(), QStringList{"Ivo Vane.car"});
+    }
+
+    // Room again: the save goes through.
+    EXPECT_TRUE(game.win().career().saveCareer());
+    EXPECT_NE(contents(), before);
+    EXPECT_TRUE(contents().contains(",4321,"));
 }
 
 TEST(Career, NewAnsweredNoLeavesTheBullUpWaiting)

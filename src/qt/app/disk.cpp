@@ -24,11 +24,21 @@ bool saveTextFile(const std::string& path, const std::string& text, std::string*
             *error = why.toStdString();
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write the disk cuts short (full, or over a size
+    // limit) is seen here: a buffered one loses its tail without an error,
+    // and the short file would replace the good one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
     const auto size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size)
-        return fail(file.errorString());
+    qint64 written = 0;
+    while (written < size) {
+        const qint64 n = file.write(text.data() + written, size - written);
+        if (n <= 0)
+            return fail(file.errorString().isEmpty() ? QStringLiteral("the disk is full") : file.errorString());
+        written += n;
+    }
+    if (file.size() != size)
+        return fail(QStringLiteral("the disk is full"));
     if (!file.commit()) {
         if (error)
             *error = file.errorString().toStdString();
