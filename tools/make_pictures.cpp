@@ -4,6 +4,7 @@
 //                                them into the .gif files the game loads.
 #include <QDir>
 #include <QGuiApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -182,9 +183,12 @@ QImage logoImage(const QString& themeCode, QSize size)
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setBold(true);
     f.setPixelSize(14);
+    const QString text = themeCode == QLatin1String("AllBlack") ? QStringLiteral("EXHIBITION") : initials(theme->name);
+    // A long word is set smaller until it fits the band.
+    while (f.pixelSize() > 7 && QFontMetrics(f).horizontalAdvance(text) > 68)
+        f.setPixelSize(f.pixelSize() - 1);
     p.setFont(f);
     p.setPen(QColor(255, 235, 150));
-    const QString text = themeCode == QLatin1String("AllBlack") ? QStringLiteral("EXHIBITION") : initials(theme->name);
     p.drawText(QRectF(14, 64, 72, 18), Qt::AlignCenter, text);
     return pm;
 }

@@ -1,5 +1,7 @@
-// Development aid: starts the game offscreen, plays a few darts and saves
-// pictures of the main window, to look at the board as a player sees it.
+// Starts the game, plays a few darts, starts a career and saves pictures of
+// the main window, the career calendar and the draw, to look at the game as
+// a player sees it (tools/readme-pictures.sh makes the README's pictures).
+// Offscreen unless there is a display (run it under xvfb-run for that).
 //   vantorelle_shot OUTPUT_DIR
 #include <QApplication>
 #include <QDir>
@@ -10,14 +12,33 @@
 #include "rules/match/board.h"
 #include "qt/setup/frmNewGame.h"
 #include "qt/setup/frmPlayers.h"
+#include "qt/app/pause.h"
+#include "qt/career/careerwindows.h"
+#include "qt/career/frmRosters.h"
+#include "qt/career/frmSchedule.h"
+#include "qt/persistence/frmPlayerEditor.h"
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTimer>
 
 using namespace vantorelle;
+
+namespace {
+// Lets the windows lay themselves out and paint.
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        qtPause(0.02);
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
     if (argc != 2)
         return 2;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     StartOptions o = optionsFromEnvironment();
     o.timeScale = 0;
@@ -88,6 +109,42 @@ int main(int argc, char** argv)
     w.ChangeTheme("EM");
     w.refresh();
     w.grab().save(out.filePath("themed.png"));
+
+    // A new career: its calendar, then the first tournament's draw.
+    w.backToStartMenu();
+    st.match.blnStopped = true;
+    st.view.flag = {};
+    for (int option : {3, 1, 1}) // CAREER, SHORT, BEGINNER
+        w.lblOption_Click(option);
+    frmPlayerEditor* editor = w.career().editor();
+    if (!editor)
+        return 1;
+    editor->findChild<QLineEdit*>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("Ivo"));
+    editor->findChild<QLineEdit*>(QStringLiteral("txtSecondName"))->setText(QStringLiteral("Vane"));
+    editor->findChild<QComboBox*>(QStringLiteral("cboNationality"))->setCurrentText(QStringLiteral("WAL"));
+    editor->cmdSave_Click();
+    frmSchedule* calendar = w.career().schedule();
+    if (!calendar)
+        return 1;
+    settle();
+    calendar->grab().save(out.filePath("calendar.png"));
+    // The tournament's structure is shown first; it is closed as soon as it is up.
+    QTimer closer;
+    closer.setInterval(20);
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            d->accept();
+    });
+    closer.start();
+    QTimer::singleShot(0, calendar, [calendar] { calendar->cmdContinue_Click(); });
+    for (int i = 0; i < 500 && !w.career().rosters(); ++i)
+        qtPause(0.01);
+    closer.stop();
+    frmRosters* draw = w.career().rosters();
+    if (!draw)
+        return 1;
+    settle();
+    draw->grab().save(out.filePath("draw.png"));
     st.flags.quitting = true;
     return 0;
 }
