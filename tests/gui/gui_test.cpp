@@ -319,3 +319,48 @@ TEST(Pictures, FlagsAndLogosLoadAndAMissingOneIsBlank)
     EXPECT_TRUE(flagPixmap(empty.path().toStdString(), QStringLiteral("ENG"), {36, 24}).isNull());
     EXPECT_TRUE(logoPixmap(empty.path().toStdString(), QStringLiteral("EM"), {64, 64}).isNull());
 }
+
+// From a small window to a large screen (and at twice the pixel density when
+// QT_SCALE_FACTOR=2, as the Layout test of ctest runs it): the board stays
+// round and whole, the scoreboard and the commentary beside and below it, the
+// bull in the middle, and the board painted at the screen's own density.
+TEST(Layout, TheBoardScoreboardAndCommentaryKeepTheirPlacesAtEverySize)
+{
+    RunningGame game(11);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    st.match.player(1).name = "NIA QUARRELL";
+    st.match.player(2).name = "TOMAS VELL";
+    st.view.setupVisible = false;
+    st.view.scoreboardVisible = true;
+    game.win().refresh();
+    BoardWidget* board = game.win().board();
+    auto* scores = game.find("picContainer");
+    auto* commentary = game.find("lblComments");
+    ASSERT_TRUE(scores && commentary);
+    int lastSide = 0;
+    for (const QSize size : {QSize(800, 600), QSize(1024, 720), QSize(1280, 800), QSize(1920, 1080), QSize(2560, 1440)}) {
+        game.win().resize(size);
+        qtPause(0);
+        const QRect area = game.win().centralWidget()->rect();
+        const QRect b = board->geometry(), s = scores->geometry(), c = commentary->geometry();
+        SCOPED_TRACE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
+        EXPECT_EQ(b.width(), b.height());
+        EXPECT_TRUE(area.contains(b));
+        EXPECT_TRUE(area.contains(s));
+        EXPECT_TRUE(area.contains(c));
+        EXPECT_FALSE(b.intersects(s));
+        EXPECT_FALSE(b.intersects(c));
+        EXPECT_GE(s.left(), b.right());
+        EXPECT_GE(c.top(), b.bottom());
+        const QPoint bull = board->toPixels(2595, 2595);
+        EXPECT_LE(std::abs(bull.x() - b.width() / 2), 1);
+        EXPECT_LE(std::abs(bull.y() - b.height() / 2), 1);
+        EXPECT_GT(b.width(), lastSide); // it grows with the window
+        lastSide = b.width();
+        const QPixmap drawn = board->grab();
+        EXPECT_DOUBLE_EQ(drawn.devicePixelRatio(), board->devicePixelRatioF());
+        EXPECT_EQ(drawn.width(), qRound(b.width() * board->devicePixelRatioF()));
+    }
+    EXPECT_GT(lastSide, 3 * 346); // well past the size the board was drawn for
+}
