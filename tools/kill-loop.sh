@@ -8,7 +8,7 @@
 #
 # Build first: cmake --build <build folder> --target career_saver career_check
 # Stops by itself after the given number of kills; exits non-zero on any
-# failure and then keeps its work folder for a look.
+# failure and then keeps its work folder for a look (KEEP=1 keeps it always).
 set -u
 
 kills=${1:-1000}
@@ -30,7 +30,7 @@ mkdir -p "$data"
 pid=
 trap '[ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; exit 130' INT TERM
 
-killed=0 exitedEarly=0 saverFailed=0 inSave=0 withTemp=0
+repeated=0 killed=0 exitedEarly=0 saverFailed=0 inSave=0 withTemp=0 tempsBefore=0
 loaded=0 pending=0 noFile=0 failures=0 beforeFirstSave=0
 start=$(date +%s.%N)
 
@@ -57,7 +57,8 @@ for ((i = 1; i <= kills; ++i)); do
     # Whatever is in the folder besides the career and its history was left
     # by a save cut short.
     temps=$(find "$data" -maxdepth 1 -type f ! -name '*.car' ! -name '*.his' | wc -l)
-    [ "$temps" -gt 0 ] && withTemp=$((withTemp + 1))
+    [ "$temps" -gt "$tempsBefore" ] && withTemp=$((withTemp + 1))
+    tempsBefore=$temps
 
     out=$(timeout 60 "$check" "$data" "$journal")
     crc=$?
@@ -72,6 +73,7 @@ for ((i = 1; i <= kills; ++i)); do
             nofile*) noFile=$((noFile + 1)) ;;
         esac
         case $out in "ok pending"*) pending=$((pending + 1)) ;; esac
+        case $out in *repeated*) repeated=${out##*repeated } ;; esac
     fi
 done
 
@@ -83,12 +85,13 @@ echo "career saves completed:         $saves"
 echo "runs killed before their first save: $beforeFirstSave"
 echo "kills that landed during a save: $inSave (a save begun and not finished)"
 echo "  of which the new file was already in place: $pending"
-echo "kills that left a temporary file: $withTemp (temporary files in the folder at the end: $tempFiles)"
+echo "kills that left a new temporary file: $withTemp (temporary files in the folder at the end: $tempFiles)"
 echo "career files that loaded and played on: $loaded"
 echo "checks with no career file yet: $noFile"
+echo "history lines written twice in a row (a booking repeated): $repeated"
 echo "failures:                       $failures"
 awk -v a="$start" -v b="$end" 'BEGIN { printf "wall time:                      %.1f s\n", b - a }'
-if [ "$failures" -eq 0 ] && [ "$saverFailed" -eq 0 ]; then
+if [ "$failures" -eq 0 ] && [ "$saverFailed" -eq 0 ] && [ -z "${KEEP:-}" ]; then
     rm -rf "$work"
     exit 0
 fi
