@@ -171,6 +171,8 @@ int main(int argc, char** argv)
         }
         if (static_cast<int>(historyRows(*his).size()) != historyLines)
             return fail("the history holds a line that is not a history line");
+        if (repeated > 0)
+            return fail("a tournament is booked twice in the history");
     }
     std::printf("ok %s%s tournament %d history %d repeated %d\n", which, saving, loaded.state.tournamentNo,
                 historyLines, repeated);

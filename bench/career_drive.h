@@ -149,6 +149,8 @@ private:
         if (!line)
             return true;
         std::string text = readTextFile(historyPath()).value_or(std::string());
+        if (endsWithBooking(text, *line))
+            return save(); // booked before the career could save itself, as the game does
         if (!text.empty() && text.back() != '\n')
             text += "\r\n";
         text += *line;

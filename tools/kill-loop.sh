@@ -4,7 +4,7 @@
 # After every kill the career file left behind is checked (career_check): it
 # must be one of the texts the saver was writing, whole, load, and play on.
 #
-#   tools/kill-loop.sh [kills, default 1000] [build folder, default build-helper]
+#   tools/kill-loop.sh [kills, default 1000] [build folder, default build]
 #
 # Build first: cmake --build <build folder> --target career_saver career_check
 # Stops by itself after the given number of kills; exits non-zero on any
@@ -13,7 +13,7 @@ set -u
 
 kills=${1:-1000}
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${2:-build-helper}
+build=${2:-build}
 case $build in /*) ;; *) build=$root/$build ;; esac
 saver=$build/bin/career_saver
 check=$build/bin/career_check

@@ -25,3 +25,18 @@ TEST(HistoryFile, OneLineOfSevenFieldsByTheStageReached)
     EXPECT_EQ(SaveHistory(s, "6 Dec, 2004", "DUTCH CLASSIC"), "6 Dec  2004,DUTCH CLASSIC,CHAMPION,0,0,0,0\r\n");
     EXPECT_EQ(historyFileName("Ivo Quillfeather"), "Ivo Quillfeather.his");
 }
+
+TEST(HistoryFile, ABookingAlreadyAtTheEndIsKnownWhateverItsDate)
+{
+    const std::string booked = "07/12/2026,CANADIAN GRAND PRIX,WINNER,4521,90,12,6\r\n";
+    const std::string history = "01/12/2026,WORLD CHAMPIONSHIP,SEMI-FINALIST,3002,75,9,3\r\n" + booked;
+    EXPECT_TRUE(endsWithBooking(history, booked));
+    EXPECT_TRUE(endsWithBooking(history + "\r\n\r\n", "09/12/2026,CANADIAN GRAND PRIX,WINNER,4521,90,12,6\r\n"));
+    EXPECT_TRUE(endsWithBooking(booked.substr(0, booked.size() - 2), booked)); // no line break at the end
+    // Another tournament, another result or other totals are a new booking.
+    EXPECT_FALSE(endsWithBooking(history, "07/12/2026,US ALLCOMERS,WINNER,4521,90,12,6\r\n"));
+    EXPECT_FALSE(endsWithBooking(history, "07/12/2026,CANADIAN GRAND PRIX,WINNER,4521,91,12,6\r\n"));
+    EXPECT_FALSE(endsWithBooking("", booked));
+    EXPECT_FALSE(endsWithBooking(history, ""));
+    EXPECT_FALSE(endsWithBooking("garbage", "garbage"));
+}

@@ -15,6 +15,34 @@ QString qpath(const std::string& s)
 }
 } // namespace
 
+namespace {
+
+// A save stopped by a crash between writing the new copy and putting it in
+// place leaves "<name>.XXXXXX" beside the file. Once a save has gone
+// through they are of no use, and are removed (never a link, never a file
+// of any other name).
+void removeStaleCopies(const std::string& path)
+{
+    const QFileInfo target(qpath(path));
+    QDir dir = target.absoluteDir();
+    const QString stem = target.fileName() + QLatin1Char('.');
+    for (const QFileInfo& f :
+         dir.entryInfoList({stem + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        const QString tail = f.fileName().mid(stem.size());
+        // Six random letters and digits; a word of small letters (".backup")
+        // is more likely the player's own and is left alone.
+        bool random = tail.size() == 6, mixed = false;
+        for (const QChar c : tail) {
+            random = random && c.isLetterOrNumber() && c.unicode() < 128;
+            mixed = mixed || c.isDigit() || c.isUpper();
+        }
+        if (random && mixed && !f.isSymLink())
+            QFile::remove(f.filePath());
+    }
+}
+
+} // namespace
+
 bool saveTextFile(const std::string& path, const std::string& text, std::string* error)
 {
     QSaveFile file(qpath(path));
@@ -44,6 +72,7 @@ bool saveTextFile(const std::string& path, const std::string& text, std::string*
             *error = file.errorString().toStdString();
         return false;
     }
+    removeStaleCopies(path);
     return true;
 }
 

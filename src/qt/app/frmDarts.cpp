@@ -624,6 +624,8 @@ void frmDarts::logLine(const QString& kind, const QString& text)
 void frmDarts::showInfo(std::string_view text)
 {
     m_infos.push_back(qs(text));
+    while (m_infos.size() > 100) // the latest are enough; a long session does not keep them all
+        m_infos.removeFirst();
     logLine(QStringLiteral("info "), qs(text));
     frmInfo info(this, m_timeScale);
     info.setInfo(qs(text));

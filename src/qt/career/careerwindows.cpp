@@ -101,6 +101,8 @@ bool CareerWindows::appendHistory(const std::string& line)
         return false;
     }
     std::string text = old.value_or(std::string());
+    if (endsWithBooking(text, line))
+        return true; // booked before the career could save itself
     if (!text.empty() && text.back() != '\n')
         text += "\r\n";
     text += line;

@@ -45,6 +45,23 @@ std::string SaveHistory(const CareerState& state, std::string_view date, std::st
            std::to_string(t.doublesHit) + "\r\n";
 }
 
+bool endsWithBooking(std::string_view history, std::string_view line)
+{
+    auto trimEnd = [](std::string_view t) {
+        while (!t.empty() && (t.back() == '\r' || t.back() == '\n' || t.back() == ' '))
+            t.remove_suffix(1);
+        return t;
+    };
+    history = trimEnd(history);
+    line = trimEnd(line);
+    const auto start = history.find_last_of('\n');
+    const std::string_view last = trimEnd(start == std::string_view::npos ? history : history.substr(start + 1));
+    const auto a = last.find(','), b = line.find(',');
+    if (a == std::string_view::npos || b == std::string_view::npos)
+        return false;
+    return last.substr(a) == line.substr(b); // everything after the date
+}
+
 namespace {
 
 std::optional<double> number(std::string_view field)

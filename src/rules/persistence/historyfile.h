@@ -32,6 +32,11 @@ std::string historyFileName(std::string_view careerName);
 // date is today's date as the player's locale writes it.
 std::string SaveHistory(const CareerState& state, std::string_view date, std::string_view tournament);
 
+// Whether the history already ends with this booking, whatever its date: a
+// career that was stopped between writing its history line and saving
+// itself books the same tournament again when it is loaded.
+bool endsWithBooking(std::string_view history, std::string_view line);
+
 // The history window: its heading, and a row for every line of the file
 // (date, tournament, result, three-dart average, checkout percentage, in
 // columns of 14, 24, 13, 10 and 10). Blank lines are skipped, and so is a
