@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QFontMetrics>
 
 #include "gui/guihelpers.h"
 #include "qt/career/careerwindows.h"
@@ -257,6 +259,24 @@ TEST(Career, ATournamentPlayedThroughToTheCalendar)
     frmRosters* draw = game.win().career().rosters();
     EXPECT_EQ(draw->windowTitle(), " TOURNAMENT");
     EXPECT_EQ(st.view.themeName, "CANADIAN GRAND PRIX");
+    // However wide the draw, every name fits its box, and the names grow with it.
+    int smallFont = 0;
+    for (const int width : {1000, 2400}) {
+        draw->resize(width, 700);
+        qtPause(0);
+        int largest = 0;
+        for (QLabel* l : draw->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lblLadder_")))) {
+            if (l->text().isEmpty())
+                continue;
+            EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->width() - 8) << l->text().toStdString();
+            largest = std::max(largest, l->font().pixelSize());
+        }
+        if (width == 1000)
+            smallFont = largest;
+        else
+            EXPECT_GT(largest, smallFont);
+    }
+    draw->resize(1260, 660);
 
     // The tournament runs to its champion, then the points, then the calendar.
     ASSERT_TRUE(waitUntil(

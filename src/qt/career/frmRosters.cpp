@@ -68,7 +68,8 @@ frmRosters::frmRosters(CareerWindows& career, QWidget* parent)
         l->setTextFormat(Qt::PlainText); // a name is shown as it is spelt, never as markup
         l->setObjectName(QStringLiteral("lblLadder_%1").arg(n));
         l->setFont(nameFont);
-        l->setFixedWidth(132);
+        l->setMinimumWidth(96);
+        l->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(QStringLiteral("QLabel { color: white; background: rgba(0,0,0,110); border-radius: 3px; "
                                         "padding: 1px 3px; }"));
@@ -115,21 +116,35 @@ void frmRosters::showLadder(const Ladder& ladder)
     m_lblTournament->setText(QString::fromStdString(ladder.title));
     for (int n = 1; n <= Ladder::kLabels; ++n) {
         auto* l = m_lblLadder[static_cast<std::size_t>(n)];
-        const QString name = QString::fromStdString(ladder.label[static_cast<std::size_t>(n)]);
-        l->setText(name);
-        // A long name is set smaller until it fits its box, never cut.
-        QFont f = l->font();
-        f.setPixelSize(10);
-        const int room = l->width() - 8;
-        while (f.pixelSize() > 7 && QFontMetrics(f).horizontalAdvance(name) > room)
-            f.setPixelSize(f.pixelSize() - 1);
-        l->setFont(f);
+        l->setText(QString::fromStdString(ladder.label[static_cast<std::size_t>(n)]));
         // A hidden label keeps its place, so the ladder does not jump about.
         QSizePolicy keep = l->sizePolicy();
         keep.setRetainSizeWhenHidden(true);
         l->setSizePolicy(keep);
         l->setVisible(ladder.visible[static_cast<std::size_t>(n)]);
     }
+    fitNames();
+}
+
+void frmRosters::fitNames()
+{
+    for (int n = 1; n <= Ladder::kLabels; ++n) {
+        QLabel* l = m_lblLadder[static_cast<std::size_t>(n)];
+        // The names grow with the window; a long one is set smaller until it
+        // fits its box, never cut.
+        const int room = l->width() - 8;
+        QFont f = l->font();
+        f.setPixelSize(qBound(10, l->width() / 12, 16));
+        while (f.pixelSize() > 7 && QFontMetrics(f).horizontalAdvance(l->text()) > room)
+            f.setPixelSize(f.pixelSize() - 1);
+        l->setFont(f);
+    }
+}
+
+void frmRosters::resizeEvent(QResizeEvent* e)
+{
+    ThemedDialog::resizeEvent(e);
+    fitNames();
 }
 
 void frmRosters::DisplayGroup(char group)

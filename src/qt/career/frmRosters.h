@@ -34,11 +34,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     // Esc closes the window the way its close box does.
     void reject() override { close(); }
 
 private:
     void showLadder(const Ladder& ladder);
+    // Every name in a size that fills its box and fits it.
+    void fitNames();
     void apply(const DrawStep& step);
     void playCareerMatch(const CareerMatch& match);
 
