@@ -107,10 +107,13 @@ TEST(Folders, EnvironmentFirstThenBesideTheExecutable)
     fs::permissions(share.path / "Data", fs::perms::owner_read | fs::perms::owner_exec);
     f = resolveFolders(in);
     EXPECT_EQ(f.app, share.path.string());
-    if (::geteuid() != 0) { // root writes anywhere
-        EXPECT_EQ(f.data, in.userDataDir);
-    }
+    EXPECT_EQ(f.data, in.userDataDir);
+    EXPECT_TRUE(f.perUser);
+    // Even where the installed folder can be written (by the superuser), the
+    // player's files stay out of it.
     fs::permissions(share.path / "Data", fs::perms::owner_all);
+    f = resolveFolders(in);
+    EXPECT_EQ(f.data, in.userDataDir);
 
     Folders seeded{share.path.string(), (user.path / "seeded").string(), true};
     EXPECT_TRUE(seedDataFolder(seeded));

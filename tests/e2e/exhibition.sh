@@ -8,7 +8,8 @@
 set -euo pipefail
 bin=$1
 scratch=$(mktemp -d)
-trap 'kill $game 2>/dev/null || true; rm -rf "$scratch"' EXIT
+game=""
+trap '[ -n "$game" ] && kill "$game" 2>/dev/null; rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/data" "$scratch/config"
 cp "$bin/Data/Stats.dat" "$scratch/data/"
 export VANTORELLE_TIME_SCALE=0 VANTORELLE_SEED=7 VANTORELLE_DATA=$scratch/data XDG_CONFIG_HOME=$scratch/config
@@ -79,8 +80,9 @@ dart() { # BED
 
 click option2; sleep 0.5 # EXHIBITION
 click option2             # ONE PLAYER: the players window
-waitfor 'xdotool search --name "^Players$" > /dev/null 2>&1' 50 || fail "no players window"
-sleep 0.3
+waitfor 'xdotool search --onlyvisible --name "^Players$" > /dev/null 2>&1' 50 || fail "no players window"
+players=$(xdotool search --onlyvisible --name "^Players$" | head -1)
+waitfor '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$players" ]' 50 || fail "the players window has no focus"
 xdotool type --delay 15 "Nia Quarrell"
 xdotool key Tab space Return # on a real board; OK
 sleep 0.5
@@ -108,16 +110,16 @@ for leg in 1 2 3; do
 done
 waitfor 'grep -q "GAME, SHOT AND THE MATCH, NIA QUARRELL" "$log"' 100 || fail "Nia did not win the match"
 grep -q '^info The winner is NIA QUARRELL' "$log" || fail "no closing overlay"
-waitfor 'grep -q "SELECT GAME TYPE\|^info The winner" "$log"' 50 || true
 
 # The S key shows the match statistics in the commentary.
 xdotool key --window "$main" s
 waitfor 'grep -q "NIA QUARRELL 100+:[0-9]* 140+:[0-9]* 180:3" "$log"' 50 || fail "no statistics, or not three 180s"
 # Q quits, after the question.
 xdotool key --window "$main" q
-sleep 0.8
+waitfor confirmBox 50 || fail "Q did not ask whether to quit"
 xdotool key Return
 waitfor '! kill -0 $game 2>/dev/null' 100 || fail "the program did not quit"
-wait $game || fail "the program ended with an error"
+wait "$game" || fail "the program ended with an error"
+game=""
 echo "an exhibition played to its end by clicks and keys:"
 grep -E "AND THE MATCH|winner|180:" "$log" | sort -u

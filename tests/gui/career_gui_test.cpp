@@ -402,9 +402,9 @@ TEST(Career, AFullDiskOrAReadOnlyFolderLeavesTheSavedCareerAsItWas)
         EXPECT_EQ(leftBeside(), QStringList{"Ivo Vane.car"});
     }
 
-    // Room again: the save goes through. A copy a crash left half-placed is
-    // cleared away; files of other names are not touched.
-    for (const char* other : {"Ivo Vane.car.Xy12Z9", "Ivo Vane.car.backup", "Ivo Vane.car.1234567"}) {
+    // Room again: the save goes through. The copy a crash left before it
+    // could be put in place is written over; files of other names are not touched.
+    for (const char* other : {"Ivo Vane.car.vantorelle-new", "Ivo Vane.car.Backup", "Ivo Vane.car.AbCdEf"}) {
         QFile f(game.data.filePath(QString::fromLatin1(other)));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("x");
@@ -412,7 +412,7 @@ TEST(Career, AFullDiskOrAReadOnlyFolderLeavesTheSavedCareerAsItWas)
     EXPECT_TRUE(game.win().career().saveCareer());
     EXPECT_NE(contents(), before);
     EXPECT_TRUE(contents().contains(",4321,"));
-    EXPECT_EQ(leftBeside(), (QStringList{"Ivo Vane.car", "Ivo Vane.car.1234567", "Ivo Vane.car.backup"}));
+    EXPECT_EQ(leftBeside(), (QStringList{"Ivo Vane.car", "Ivo Vane.car.AbCdEf", "Ivo Vane.car.Backup"}));
 }
 
 TEST(Career, NewAnsweredNoLeavesTheBullUpWaiting)

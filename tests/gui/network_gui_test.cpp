@@ -6,7 +6,9 @@
 #include "gui/guihelpers.h"
 #include "qt/network/dirplay.h"
 #include "qt/network/frmNetwork.h"
+#include <QAction>
 #include <QInputDialog>
+#include <QMenuBar>
 #include <QLineEdit>
 #include "qt/app/settings.h"
 #include <QPushButton>
@@ -329,4 +331,39 @@ TEST(Lobby, QuittingTheGameTellsTheOtherMachineBeforeTheLineCloses)
     ASSERT_TRUE(waitUntil([&] { heard << there.takeGameMessages(); return !there.inSession(); }, 3000));
     heard << there.takeGameMessages();
     EXPECT_EQ(heard, (QStringList{"$ZEKO$CTomas$ZEKO$PNia", "$ZEKO$Q"}));
+}
+
+TEST(Lobby, EscClosesTheLobbyAsItsCloseBoxDoes)
+{
+    RunningGame a(74);
+    ASSERT_TRUE(a.app);
+    a.st().settings.savedPlayer1Name = "Nia";
+    a.win().network().open();
+    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
+    a.win().network().devices()->cmdStart_Click();
+    frmStart* lobby = a.win().network().lobby();
+    ASSERT_NE(lobby, nullptr);
+    DirPlay there(kHere);
+    QStringList sessions;
+    ASSERT_TRUE(there.ListSessions(0, sessions, 1000));
+    ASSERT_TRUE(there.JoinGame(0, QStringLiteral("Tomas")));
+    ASSERT_TRUE(waitUntil([&] { return a.win().network().session()->inSession(); }, 3000));
+    lobby->cmdChallenge_Click();
+    ASSERT_TRUE(a.st().match.networkGame);
+
+    QTest::keyClick(lobby, Qt::Key_Escape);
+    QStringList heard;
+    ASSERT_TRUE(waitUntil([&] { heard << there.takeGameMessages(); return !there.inSession(); }, 3000));
+    EXPECT_TRUE(heard.contains("$ZEKO$Q"));
+    EXPECT_FALSE(a.st().match.networkGame);
+    EXPECT_EQ(a.win().network().lobby(), nullptr);
+    ASSERT_NE(a.win().network().devices(), nullptr);
+    EXPECT_TRUE(a.win().network().devices()->isVisible()); // back at the connection window
+
+    // Esc there too closes it as its close box does: the Network entry is back.
+    QTest::keyClick(a.win().network().devices(), Qt::Key_Escape);
+    qtPause(0);
+    auto* entry = a.win().menuBar()->findChild<QAction*>(QStringLiteral("mnuNetwork"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->isEnabled());
 }

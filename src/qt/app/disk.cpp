@@ -3,7 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 #include <filesystem>
 
 namespace vantorelle {
@@ -15,47 +19,26 @@ QString qpath(const std::string& s)
 }
 } // namespace
 
-namespace {
-
-// A save stopped by a crash between writing the new copy and putting it in
-// place leaves "<name>.XXXXXX" beside the file. Once a save has gone
-// through they are of no use, and are removed (never a link, never a file
-// of any other name).
-void removeStaleCopies(const std::string& path)
-{
-    const QFileInfo target(qpath(path));
-    QDir dir = target.absoluteDir();
-    const QString stem = target.fileName() + QLatin1Char('.');
-    for (const QFileInfo& f :
-         dir.entryInfoList({stem + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
-        const QString tail = f.fileName().mid(stem.size());
-        // Six random letters and digits; a word of small letters (".backup")
-        // is more likely the player's own and is left alone.
-        bool random = tail.size() == 6, mixed = false;
-        for (const QChar c : tail) {
-            random = random && c.isLetterOrNumber() && c.unicode() < 128;
-            mixed = mixed || c.isDigit() || c.isUpper();
-        }
-        if (random && mixed && !f.isSymLink())
-            QFile::remove(f.filePath());
-    }
-}
-
-} // namespace
-
 bool saveTextFile(const std::string& path, const std::string& text, std::string* error)
 {
-    QSaveFile file(qpath(path));
+    // The new text goes to "<name>.vantorelle-new" beside the file, is
+    // flushed to the disk and then renamed over the file in one step: a
+    // crash at any moment leaves the old file or the new one, whole. A copy
+    // left by a crash has this one name and is simply written over by the
+    // next save; no other file is ever touched.
+    const QString target = qpath(path);
+    const QString temporary = target + QStringLiteral(".vantorelle-new");
+    QFile file(temporary);
     auto fail = [&](const QString& why) {
-        file.cancelWriting();
+        file.close();
+        QFile::remove(temporary);
         if (error)
             *error = why.toStdString();
         return false;
     };
     // Unbuffered, so that a write the disk cuts short (full, or over a size
-    // limit) is seen here: a buffered one loses its tail without an error,
-    // and the short file would replace the good one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // limit) is seen here and the short file never replaces the good one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return fail(file.errorString());
     const auto size = static_cast<qint64>(text.size());
     qint64 written = 0;
@@ -65,14 +48,17 @@ bool saveTextFile(const std::string& path, const std::string& text, std::string*
             return fail(file.errorString().isEmpty() ? QStringLiteral("the disk is full") : file.errorString());
         written += n;
     }
-    if (file.size() != size)
+    if (file.size() != size || ::fsync(file.handle()) != 0)
         return fail(QStringLiteral("the disk is full"));
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString().toStdString();
-        return false;
+    file.close();
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    // The rename itself is made to last too.
+    const int dir = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
-    removeStaleCopies(path);
     return true;
 }
 

@@ -149,6 +149,7 @@ void NetworkWindows::dropSession()
 {
     // The session object may be on the stack below (a flash, a wait for
     // answers): it is closed now and deleted once the event loop is back.
+    m_pending.clear(); // what the session brought goes with it
     if (DirPlay* play = m_play.release()) {
         play->disconnect(this);
         play->Dismantle();
@@ -204,7 +205,13 @@ void NetworkWindows::CheckMessages()
     // Acting on a message may run the event loop for a long while (a choice
     // replayed starts the match and its bull-up), and the polls that come
     // meanwhile act on the messages after it: in order, each once.
-    m_pending << m_play->takeGameMessages();
+    DirPlay* play = m_play.get();
+    const QStringList taken = play->takeGameMessages();
+    // The flash of the player list runs the event loop: the session may have
+    // been closed meanwhile, and what it brought goes with it.
+    if (m_play.get() != play)
+        return;
+    m_pending << taken;
     // More game messages waiting than a match ever sends at once: the other
     // machine is flooding, and the session ends as a lost connection would.
     if (m_pending.size() > kMostPending) {
@@ -339,6 +346,7 @@ void frmDPlayDevices::cmdJoin_Click()
     }
     // Where to look: the address the environment fixes, else the host's
     // address as the player types it, blank for the whole local network.
+    QPointer<frmDPlayDevices> self(this); // the questions and the search run the event loop
     QString address = NetworkWindows::fixedSearchAddress();
     if (address.isNull()) {
         bool ok = false;
@@ -346,16 +354,24 @@ void frmDPlayDevices::cmdJoin_Click()
                                         QStringLiteral("Host address (leave blank to search the local network):"),
                                         QLineEdit::Normal, NetworkWindows::searchAddress(), &ok)
                       .trimmed();
-        if (!ok)
+        if (!self || !ok)
             return;
         saveSearchAddress(address);
     }
     QStringList sessions;
     DirPlay* play = m_net.m_play.get();
+    if (!play)
+        return;
     play->setSearchAddress(address);
     connect(play, &DirPlay::message, this, [this](const QString& t) { QMessageBox::information(this, windowTitle(), t); });
-    if (!play->ListSessions(qMax(0, m_lstServiceProviders->currentRow()), sessions)) {
-        m_net.ReDisplay();
+    setEnabled(false); // one search at a time
+    const bool listed = play->ListSessions(qMax(0, m_lstServiceProviders->currentRow()), sessions);
+    if (!self)
+        return; // the window was closed meanwhile
+    setEnabled(true);
+    if (!listed) {
+        if (play == m_net.m_play.get())
+            m_net.ReDisplay();
         return;
     }
     m_net.m_ownName = name;
@@ -404,7 +420,17 @@ frmJoin::frmJoin(NetworkWindows& net, QWidget* parent) : QDialog(parent), m_net(
 void frmJoin::cmdJoin_Click()
 {
     DirPlay* play = m_net.m_play.get();
-    if (!play || !play->JoinGame(m_lstSessions->currentRow(), m_net.m_ownName)) {
+    if (!play)
+        return;
+    // Joining waits for the host, and the event loop runs meanwhile: the
+    // window may be closed, or the button pressed again.
+    QPointer<frmJoin> self(this);
+    setEnabled(false);
+    const bool joined = play->JoinGame(m_lstSessions->currentRow(), m_net.m_ownName);
+    if (!self)
+        return;
+    setEnabled(true);
+    if (!joined || play != m_net.m_play.get()) {
         close();
         return;
     }
@@ -552,6 +578,7 @@ void frmStart::cmdChallenge_Click()
 void frmStart::closeEvent(QCloseEvent* e)
 {
     e->accept();
+    m_net.m_pending.clear(); // nothing more of this session is acted on
     m_tmrCheckMessages->stop();
     if (m_net.m_st.match.networkGame) {
         m_net.send(quitMessage());

@@ -91,6 +91,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // Esc takes the close box's road.
+    void reject() override { close(); }
 
 private:
     friend class NetworkWindows;
@@ -110,6 +112,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void reject() override { close(); }
 
 private:
     NetworkWindows& m_net;
@@ -131,6 +134,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void reject() override { close(); }
 
 private:
     NetworkWindows& m_net;

@@ -39,9 +39,13 @@ Folders resolveFolders(const FolderInputs& in)
     else
         f.app = in.shareDir;
 
+    // The installed share folder belongs to the package, which an upgrade
+    // replaces: the player's files never live there, not even the
+    // superuser's, who could write into it.
+    const bool installed = !in.shareDir.empty() && f.app == in.shareDir;
     if (!in.envData.empty())
         f.data = in.envData;
-    else if (writableDir(fs::path(f.app) / "Data") || in.userDataDir.empty())
+    else if ((!installed && writableDir(fs::path(f.app) / "Data")) || in.userDataDir.empty())
         f.data = (fs::path(f.app) / "Data").string();
     else {
         f.data = in.userDataDir;
