@@ -140,6 +140,14 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
         m_board->update(before.united(m_board->aimRect()));
     });
 
+    // VANTORELLE_LOG names a file that gets every commentary line and
+    // overlay, for following a game from outside (the end-to-end test).
+    if (const QString log = qEnvironmentVariable("VANTORELLE_LOG"); !log.isEmpty()) {
+        m_log = std::make_unique<QFile>(log);
+        if (!m_log->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+            m_log.reset();
+    }
+
     resize(1024, 720);
     setMinimumSize(640, 460);
     refresh();
@@ -309,11 +317,8 @@ void frmDarts::mnuNewGame_Click()
         // The windows closed now close without asking. Raised only after Yes,
         // so that a No leaves a waiting bull-up as it was.
         const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
-        if (m_st.match.networkGame)
-            send(quitMessage());
+        endMatchHere();
         ChangeTheme("AllBlack");
-        m_st.match.networkGame = false;
-        m_engine.abandon();
         m_st.career.clearDraws();
         m_st.view.scoreboardVisible = false;
         m_st.view.flag = {};
@@ -323,6 +328,15 @@ void frmDarts::mnuNewGame_Click()
         closeOtherWindows();
         m_st.flags.unloading = wasUnloading;
     }
+}
+
+void frmDarts::endMatchHere()
+{
+    // The other machine of a network match is told once.
+    if (m_st.match.networkGame)
+        send(quitMessage());
+    m_st.match.networkGame = false;
+    m_engine.abandon();
 }
 
 void frmDarts::mnuLoadGame_Click()
@@ -346,12 +360,9 @@ void frmDarts::mnuLoadGame_Click()
 
     // What was going on ends here, without questions.
     const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
-    if (m_st.match.networkGame)
-        send(quitMessage());
+    endMatchHere();
     ChangeTheme("AllBlack");
     m_st.career.clearDraws();
-    m_st.match.networkGame = false;
-    m_engine.abandon();
     m_st.view.dartInHand = {true, true, true, false, false, false};
     m_st.view.cricketBoardShown = false;
     m_st.view.scoreboardVisible = false;
@@ -605,17 +616,7 @@ void frmDarts::comment(std::string_view text)
 
 void frmDarts::logLine(const QString& kind, const QString& text)
 {
-    // VANTORELLE_LOG names a file that gets every commentary line and
-    // overlay, for following a game from outside (the end-to-end test).
-    if (!m_log) {
-        const QString path = qEnvironmentVariable("VANTORELLE_LOG");
-        if (path.isEmpty())
-            return;
-        m_log = std::make_unique<QFile>(path);
-        if (!m_log->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-            return;
-    }
-    if (!m_log->isOpen())
+    if (!m_log)
         return;
     m_log->write((kind + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n')).toUtf8());
     m_log->flush();
@@ -754,10 +755,7 @@ void frmDarts::closeEvent(QCloseEvent* e)
     }
     // Whatever was running stops here: a waiting bull-up gives up, and
     // nothing of the match is seen or heard after this.
-    if (m_st.match.networkGame)
-        send(quitMessage()); // once: the lobby closing after it has nothing more to say
-    m_st.match.networkGame = false;
-    m_engine.abandon();
+    endMatchHere(); // the lobby closing after it has nothing more to say
     m_network->closeAll();
     closeOtherWindows();
     m_st.flags.unloading = false;

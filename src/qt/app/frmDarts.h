@@ -138,6 +138,9 @@ private:
     QStringList m_infos;
     std::unique_ptr<QFile> m_log;
     void logLine(const QString& kind, const QString& text);
+    // The match being played ends here (New, Load, quitting): nothing of it
+    // is seen or heard afterwards.
+    void endMatchHere();
     bool m_optionBusy = false;
     QPointer<QDialog> m_scoreEntry; // the score entry while it is open
     int m_pendingOption = 0;
