@@ -148,13 +148,10 @@ private:
         const auto line = BookFinishedTournament(m_state, kBookingDate);
         if (!line)
             return true;
-        std::string text = readTextFile(historyPath()).value_or(std::string());
-        if (endsWithBooking(text, *line))
+        const auto text = historyWithBooking(readTextFile(historyPath()).value_or(std::string()), *line);
+        if (!text)
             return save(); // booked before the career could save itself, as the game does
-        if (!text.empty() && text.back() != '\n')
-            text += "\r\n";
-        text += *line;
-        if (!saveTextFile(historyPath(), text, &m_error)) {
+        if (!saveTextFile(historyPath(), *text, &m_error)) {
             m_state.FinalDraw.set(63, champion);
             m_state.totals = totals;
             return false;

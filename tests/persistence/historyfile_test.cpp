@@ -39,4 +39,9 @@ TEST(HistoryFile, ABookingAlreadyAtTheEndIsKnownWhateverItsDate)
     EXPECT_FALSE(endsWithBooking("", booked));
     EXPECT_FALSE(endsWithBooking(history, ""));
     EXPECT_FALSE(endsWithBooking("garbage", "garbage"));
+    // Appended on a line of its own, once.
+    EXPECT_FALSE(historyWithBooking(history, booked));
+    EXPECT_EQ(historyWithBooking("", booked), booked);
+    EXPECT_EQ(historyWithBooking(history.substr(0, history.size() - 2), "x,US ALLCOMERS\r\n"),
+              history + "x,US ALLCOMERS\r\n");
 }

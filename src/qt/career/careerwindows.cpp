@@ -100,14 +100,11 @@ bool CareerWindows::appendHistory(const std::string& line)
         tell(QStringLiteral("The player history cannot be read, so nothing was added to it."));
         return false;
     }
-    std::string text = old.value_or(std::string());
-    if (endsWithBooking(text, line))
+    const auto text = historyWithBooking(old.value_or(std::string()), line);
+    if (!text)
         return true; // booked before the career could save itself
-    if (!text.empty() && text.back() != '\n')
-        text += "\r\n";
-    text += line;
     std::string why;
-    if (saveTextFile(path, text, &why))
+    if (saveTextFile(path, *text, &why))
         return true;
     tell(QStringLiteral("The player history could not be written (%1).").arg(QString::fromStdString(why)));
     return false;

@@ -62,6 +62,17 @@ bool endsWithBooking(std::string_view history, std::string_view line)
     return last.substr(a) == line.substr(b); // everything after the date
 }
 
+std::optional<std::string> historyWithBooking(std::string_view history, std::string_view line)
+{
+    if (endsWithBooking(history, line))
+        return std::nullopt;
+    std::string text(history);
+    if (!text.empty() && text.back() != '\n')
+        text += "\r\n";
+    text += line;
+    return text;
+}
+
 namespace {
 
 std::optional<double> number(std::string_view field)

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <array>
 #include <string>
 #include <string_view>
@@ -36,6 +37,9 @@ std::string SaveHistory(const CareerState& state, std::string_view date, std::st
 // career that was stopped between writing its history line and saving
 // itself books the same tournament again when it is loaded.
 bool endsWithBooking(std::string_view history, std::string_view line);
+// The history with this booking added on a line of its own at its end;
+// nothing when it already ends with it.
+std::optional<std::string> historyWithBooking(std::string_view history, std::string_view line);
 
 // The history window: its heading, and a row for every line of the file
 // (date, tournament, result, three-dart average, checkout percentage, in
