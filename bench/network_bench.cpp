@@ -20,7 +20,10 @@
 #include "rules/network/frames.h"
 #include "rules/network/protocol.h"
 
+#include "support/wait.h"
+
 using namespace vantorelle;
+using vantorelle::testing::waitUntil;
 
 // Throw messages as they come off the line, in pieces of a network packet:
 // cut into frames, read as session messages and as game messages.
@@ -47,20 +50,6 @@ static void BM_FramesParsed(benchmark::State& state)
 }
 BENCHMARK(BM_FramesParsed)->Unit(benchmark::kMillisecond);
 
-namespace {
-bool runUntil(const std::function<bool()>& done, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        qtPause(0.001);
-    }
-    return true;
-}
-} // namespace
-
 // The program under test hosts a session; the other machine is a session of
 // its own in this process that challenges, sets up a match and throws. Every
 // dart of the other machine is timed from its sending to the end of its
@@ -83,7 +72,7 @@ static void BM_DartThrownThereToDrawnHere(benchmark::State& state)
     }
     GameState& st = r.app->state;
     frmDarts& main = *r.app->main;
-    runUntil([&] { return main.isVisible(); }, 5000);
+    waitUntil([&] { return main.isVisible(); }, 5000);
     st.settings.savedPlayer1Name = "Nia";
     main.network().open();
     main.network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText("127.0.0.1");
@@ -95,7 +84,7 @@ static void BM_DartThrownThereToDrawnHere(benchmark::State& state)
         state.SkipWithError("no session on 127.0.0.1");
         return;
     }
-    runUntil([&] { return main.network().session()->inSession(); }, 3000);
+    waitUntil([&] { return main.network().session()->inSession(); }, 3000);
 
     QElapsedTimer clock;
     clock.start();
@@ -127,7 +116,7 @@ static void BM_DartThrownThereToDrawnHere(benchmark::State& state)
     });
     driver.start();
     for (auto _ : state)
-        runUntil([&] { return ms.size() >= kDarts; }, 120000);
+        waitUntil([&] { return ms.size() >= kDarts; }, 120000);
     driver.stop();
     st.flags.quitting = true;
     main.engine().abandon();

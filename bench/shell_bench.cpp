@@ -14,6 +14,8 @@
 #include "qt/app/startup.h"
 #include "rules/app/gamestate.h"
 
+#include "memory.h"
+
 using namespace vantorelle;
 
 namespace {
@@ -23,21 +25,6 @@ double cpuSeconds()
     timespec ts{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
-long residentKb()
-{
-    std::ifstream in("/proc/self/status");
-    std::string key;
-    long value = 0;
-    while (in >> key) {
-        if (key == "VmRSS:") {
-            in >> value;
-            return value;
-        }
-        in.ignore(1 << 12, '\n');
-    }
-    return 0;
 }
 
 StartOptions options(const QTemporaryDir& data)

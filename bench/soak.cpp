@@ -33,45 +33,21 @@
 #include "rules/match/board.h"
 #include "rules/opponent/computer.h"
 
+#include "memory.h"
+#include "rules/match/bed.h"
+#include "support/wait.h"
+
 using namespace vantorelle;
+using vantorelle::testing::waitUntil;
 
 namespace {
 
 // Longest a match may take at time scale 0 before it counts as hung.
 constexpr int kMatchBoundMs = 60000;
 
-long residentKb()
-{
-    std::ifstream in("/proc/self/status");
-    std::string line;
-    while (std::getline(in, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::atol(line.c_str() + 6);
-    return -1;
-}
-
 long heapInUseKb()
 {
     return static_cast<long>(mallinfo2().uordblks / 1024);
-}
-
-bool waitUntil(const std::function<bool()>& done, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        qtPause(0.005);
-    }
-    return true;
-}
-
-std::string bedCode(char ring, int number)
-{
-    char buf[4];
-    std::snprintf(buf, sizeof buf, "%c%02d", ring, number);
-    return buf;
 }
 
 // Where a player at the board throws with this much left: treble 20 while
@@ -81,15 +57,15 @@ std::string chooseBed(int left)
     if (left == 50)
         return "S50";
     if (left <= 40 && left % 2 == 0)
-        return bedCode('D', left / 2);
+        return makeBed('D', left / 2);
     if (left > 100)
         return "T20";
     for (int leave : {32, 40, 36, 24, 16, 20, 38, 34, 30, 28, 26, 22, 18, 14, 12, 10, 8, 6, 4, 2}) {
         const int d = left - leave;
         if (d >= 1 && d <= 20)
-            return bedCode('S', d);
+            return makeBed('S', d);
         if (d > 20 && d <= 60 && d % 3 == 0)
-            return bedCode('T', d / 3);
+            return makeBed('T', d / 3);
         if (d == 25)
             return "S25";
     }
@@ -147,7 +123,7 @@ private:
             const int left = m.player(1).score - m.bytTurnScore;
             if (std::uniform_int_distribution<int>(0, 99)(m_rng) < strayPercent) {
                 static const char rings[] = {'S', 'D', 'T'};
-                bed = bedCode(rings[std::uniform_int_distribution<int>(0, 2)(m_rng)],
+                bed = makeBed(rings[std::uniform_int_distribution<int>(0, 2)(m_rng)],
                               std::uniform_int_distribution<int>(1, 20)(m_rng));
             } else {
                 bed = chooseBed(left);

@@ -14,21 +14,9 @@
 #include "qt/app/pause.h"
 #include "qt/app/startup.h"
 #include "qt/match/boardwidget.h"
+#include "support/wait.h"
 
 namespace vantorelle::testing {
-
-// Runs the event loop until the condition holds or the time is up.
-inline bool waitUntil(const std::function<bool()>& done, int ms = 20000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        qtPause(0.005);
-    }
-    return true;
-}
 
 // A program started in-process with the shipped assets, a fresh data folder,
 // a fixed seed and no waiting.
