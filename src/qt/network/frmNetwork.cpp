@@ -135,6 +135,10 @@ void NetworkWindows::ReDisplay()
     // A message is acted on as soon as it comes while the lobby is open, not
     // only at the lobby's next poll.
     connect(m_play.get(), &DirPlay::arrived, this, &NetworkWindows::pollSoon);
+    connect(m_play.get(), &DirPlay::message, this, [this](const QString& text) {
+        QWidget* over = m_devices ? static_cast<QWidget*>(m_devices) : &m_main;
+        QMessageBox::information(over, QStringLiteral("VANTORELLE! NETWORKING!"), text);
+    });
     if (m_devices) {
         QStringList list;
         m_play->InitConnectionList(list);
@@ -143,6 +147,14 @@ void NetworkWindows::ReDisplay()
         m_devices->m_lstServiceProviders->setCurrentRow(0);
         m_devices->show();
     }
+}
+
+void NetworkWindows::openLobby(bool withChallenge)
+{
+    m_lobby = new frmStart(*this, &m_main);
+    m_lobby->setAttribute(Qt::WA_DeleteOnClose);
+    m_lobby->challengeButton()->setVisible(withChallenge);
+    m_lobby->show();
 }
 
 void NetworkWindows::dropSession()
@@ -310,18 +322,24 @@ frmDPlayDevices::frmDPlayDevices(NetworkWindows& net, QWidget* parent) : QDialog
     setMinimumWidth(360);
 }
 
-void frmDPlayDevices::cmdStart_Click()
+QString frmDPlayDevices::rememberName()
 {
-    const QString name = m_txtPlayerName->text().trimmed(), game = m_txtGameName->text().trimmed();
+    // The name typed is the one offered the next time ("Player1").
+    const QString name = m_txtPlayerName->text().trimmed();
     savePlayer1(name);
     m_net.m_st.settings.savedPlayer1Name = name.toStdString();
+    return name;
+}
+
+void frmDPlayDevices::cmdStart_Click()
+{
+    const QString name = rememberName(), game = m_txtGameName->text().trimmed();
     if (name.isEmpty() || game.isEmpty()) {
         QMessageBox::information(this, windowTitle(),
                                  QStringLiteral("You must fill out both the Player Name and Game Name fields."));
         return;
     }
     DirPlay* play = m_net.m_play.get();
-    connect(play, &DirPlay::message, this, [this](const QString& t) { QMessageBox::information(this, windowTitle(), t); });
     if (!play->HostGame(qMax(0, m_lstServiceProviders->currentRow()), name, game, 2)) {
         m_net.ReDisplay();
         return;
@@ -329,17 +347,12 @@ void frmDPlayDevices::cmdStart_Click()
     m_net.m_ownName = name;
     hide();
     m_net.m_st.match.isChallenger = true;
-    m_net.m_lobby = new frmStart(m_net, parentWidget());
-    m_net.m_lobby->setAttribute(Qt::WA_DeleteOnClose);
-    m_net.m_lobby->challengeButton()->setVisible(true);
-    m_net.m_lobby->show();
+    m_net.openLobby(true);
 }
 
 void frmDPlayDevices::cmdJoin_Click()
 {
-    const QString name = m_txtPlayerName->text().trimmed();
-    savePlayer1(name);
-    m_net.m_st.settings.savedPlayer1Name = name.toStdString();
+    const QString name = rememberName();
     if (name.isEmpty()) {
         QMessageBox::information(this, windowTitle(), QStringLiteral("You must fill out the Player Name field."));
         return;
@@ -363,7 +376,6 @@ void frmDPlayDevices::cmdJoin_Click()
     if (!play)
         return;
     play->setSearchAddress(address);
-    connect(play, &DirPlay::message, this, [this](const QString& t) { QMessageBox::information(this, windowTitle(), t); });
     setEnabled(false); // one search at a time
     const bool listed = play->ListSessions(qMax(0, m_lstServiceProviders->currentRow()), sessions);
     if (!self)
@@ -437,10 +449,7 @@ void frmJoin::cmdJoin_Click()
     hide();
     const QString session = m_lstSessions->currentItem() ? m_lstSessions->currentItem()->text() : QString();
     const QString gameName = m_net.m_devices ? m_net.m_devices->m_txtGameName->text() : QString();
-    m_net.m_lobby = new frmStart(m_net, parentWidget());
-    m_net.m_lobby->setAttribute(Qt::WA_DeleteOnClose);
-    m_net.m_lobby->challengeButton()->setVisible(session.startsWith(gameName));
-    m_net.m_lobby->show();
+    m_net.openLobby(session.startsWith(gameName));
     m_net.m_st.match.isChallenger = false;
     m_joined = true;
     close();

@@ -66,6 +66,8 @@ private:
     friend class frmStart;
     void ReDisplay();
     void dropSession();
+    // The lobby over the session just made or joined; withChallenge shows Start Game.
+    void openLobby(bool withChallenge);
     void backToMainMenu(const QString& why);
 
     GameState& m_st;
@@ -97,6 +99,7 @@ protected:
 private:
     friend class NetworkWindows;
     friend class frmJoin;
+    QString rememberName();
     NetworkWindows& m_net;
     QLineEdit* m_txtPlayerName = nullptr;
     QLineEdit* m_txtGameName = nullptr;
