@@ -8,7 +8,7 @@
 
 #include "qt/app/frmCredits.h"
 #include "gui/guihelpers.h"
-#include "qt/network/frmNetwork.h"
+#include "gui/networkhelpers.h"
 #include <QLineEdit>
 #include "qt/setup/frmSCore.h"
 
@@ -193,11 +193,7 @@ TEST(CommandKeys, BossKeyDisguisesUntilTheWindowComesBack)
     GameState& st = game.st();
     st.settings.soundOn = st.settings.soundOnSaved = true;
     // The lobby of a network session is disguised with the main window.
-    st.settings.savedPlayer1Name = "Nia";
-    game.win().network().open();
-    game.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText("127.0.0.1");
-    game.win().network().devices()->cmdStart_Click();
-    QWidget* lobby = game.win().network().lobby();
+    QWidget* lobby = hostHere(game, QStringLiteral("Nia"));
     ASSERT_NE(lobby, nullptr);
     QTest::keyClick(&game.win(), Qt::Key_B);
     EXPECT_EQ(game.win().windowTitle(), "Untitled - Notepad");

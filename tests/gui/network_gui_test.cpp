@@ -4,6 +4,7 @@
 #include <QTcpSocket>
 
 #include "gui/guihelpers.h"
+#include "gui/networkhelpers.h"
 #include "qt/network/dirplay.h"
 #include "qt/network/frmNetwork.h"
 #include <QAction>
@@ -21,9 +22,6 @@
 using namespace vantorelle;
 using namespace vantorelle::testing;
 
-namespace {
-const QString kHere = QStringLiteral("127.0.0.1");
-}
 
 TEST(DirPlay, HostFindJoinChatAndLeaveOnThisMachine)
 {
@@ -159,8 +157,7 @@ TEST(Lobby, TwoGamesMeetChatAndTheChallengerDrivesTheSetup)
     ASSERT_NE(lobbyB, nullptr);
 
     // Both lobbies list both players once the join has been heard.
-    auto players = [](frmStart* l) { return l->findChild<QListWidget*>(QStringLiteral("lstPlayers"))->count(); };
-    ASSERT_TRUE(waitUntil([&] { return players(lobbyA) == 2 && players(lobbyB) == 2; }, 5000));
+    ASSERT_TRUE(waitUntil([&] { return playersListed(a) == 2 && playersListed(b) == 2; }, 5000));
 
     // Chat, in the slices and names of the lobby.
     lobbyB->findChild<QLineEdit*>(QStringLiteral("txtChat"))->setText(QStringLiteral("Good darts"));
@@ -246,9 +243,7 @@ TEST(Lobby, WithoutAFixedAddressThePlayerSaysWhereTheHostIs)
     auto* providers = a.win().network().devices()->findChild<QListWidget*>(QStringLiteral("lstServiceProviders"));
     ASSERT_EQ(providers->count(), 1);
     EXPECT_EQ(providers->currentRow(), 0);
-    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
-    a.win().network().devices()->cmdStart_Click();
-    ASSERT_NE(a.win().network().lobby(), nullptr);
+    ASSERT_NE(hostHere(a, QStringLiteral("Nia")), nullptr);
 
     const QByteArray fixed = qgetenv("VANTORELLE_SEARCH_ADDRESS");
     qunsetenv("VANTORELLE_SEARCH_ADDRESS");
@@ -283,19 +278,15 @@ TEST(Lobby, ALostConnectionEndsTheNetworkMatchAsAQuit)
 {
     RunningGame a(71), b(72);
     ASSERT_TRUE(a.app && b.app);
-    a.st().settings.savedPlayer1Name = "Nia";
     b.st().settings.savedPlayer1Name = "Tomas";
-    a.win().network().open();
-    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
-    a.win().network().devices()->cmdStart_Click();
+    ASSERT_NE(hostHere(a, QStringLiteral("Nia")), nullptr);
     b.win().network().open();
     b.win().network().devices()->cmdJoin_Click();
     ASSERT_NE(b.win().network().join(), nullptr);
     b.win().network().join()->cmdJoin_Click();
     frmStart* lobbyA = a.win().network().lobby();
     ASSERT_NE(lobbyA, nullptr);
-    ASSERT_TRUE(waitUntil(
-        [&] { return lobbyA->findChild<QListWidget*>(QStringLiteral("lstPlayers"))->count() == 2; }, 5000));
+    ASSERT_TRUE(waitUntil([&] { return playersListed(a) == 2; }, 5000));
     lobbyA->cmdChallenge_Click();
     ASSERT_TRUE(waitUntil([&] { return b.st().match.networkGame; }, 5000));
 
@@ -310,15 +301,9 @@ TEST(Lobby, QuittingTheGameTellsTheOtherMachineBeforeTheLineCloses)
 {
     RunningGame a(73);
     ASSERT_TRUE(a.app);
-    a.st().settings.savedPlayer1Name = "Nia";
-    a.win().network().open();
-    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
-    a.win().network().devices()->cmdStart_Click();
-    ASSERT_NE(a.win().network().lobby(), nullptr);
+    ASSERT_NE(hostHere(a, QStringLiteral("Nia")), nullptr);
     DirPlay there(kHere);
-    QStringList sessions;
-    ASSERT_TRUE(there.ListSessions(0, sessions, 1000));
-    ASSERT_TRUE(there.JoinGame(0, QStringLiteral("Tomas")));
+    ASSERT_TRUE(joinHere(there, QStringLiteral("Tomas")));
     ASSERT_TRUE(waitUntil([&] { return a.win().network().session()->inSession(); }, 3000));
     a.win().network().lobby()->cmdChallenge_Click();
     ASSERT_TRUE(a.st().match.networkGame);
@@ -337,16 +322,10 @@ TEST(Lobby, EscClosesTheLobbyAsItsCloseBoxDoes)
 {
     RunningGame a(74);
     ASSERT_TRUE(a.app);
-    a.st().settings.savedPlayer1Name = "Nia";
-    a.win().network().open();
-    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
-    a.win().network().devices()->cmdStart_Click();
-    frmStart* lobby = a.win().network().lobby();
+    frmStart* lobby = hostHere(a, QStringLiteral("Nia"));
     ASSERT_NE(lobby, nullptr);
     DirPlay there(kHere);
-    QStringList sessions;
-    ASSERT_TRUE(there.ListSessions(0, sessions, 1000));
-    ASSERT_TRUE(there.JoinGame(0, QStringLiteral("Tomas")));
+    ASSERT_TRUE(joinHere(there, QStringLiteral("Tomas")));
     ASSERT_TRUE(waitUntil([&] { return a.win().network().session()->inSession(); }, 3000));
     lobby->cmdChallenge_Click();
     ASSERT_TRUE(a.st().match.networkGame);

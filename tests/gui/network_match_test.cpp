@@ -10,8 +10,10 @@
 #include <tuple>
 
 #include "gui/guihelpers.h"
+#include "gui/networkhelpers.h"
 #include "qt/network/dirplay.h"
 #include "qt/network/frmNetwork.h"
+#include "rules/match/bed.h"
 #include "rules/match/board.h"
 #include "rules/network/frames.h"
 #include "rules/network/protocol.h"
@@ -21,21 +23,18 @@ using namespace vantorelle::testing;
 
 namespace {
 
-const QString kHere = QStringLiteral("127.0.0.1");
-
 // Where a player wants his next dart: treble 20 while far off, then a bed
 // that leaves a double, then the double.
 std::string nextBed(int remaining)
 {
-    auto bed = [](char ring, int n) { return ring + std::string(n < 10 ? "0" : "") + std::to_string(n); };
     if (remaining <= 40 && remaining % 2 == 0)
-        return bed('D', remaining / 2);
+        return makeBed('D', remaining / 2);
     if (remaining <= 40)
-        return bed('S', 1);
+        return makeBed('S', 1);
     if (remaining <= 52)
-        return bed('S', remaining - 32);
+        return makeBed('S', remaining - 32);
     if (remaining <= 60)
-        return bed('S', remaining - 40);
+        return makeBed('S', remaining - 40);
     return remaining == 61 ? "T19" : "T20";
 }
 
@@ -119,21 +118,14 @@ public:
 // Nia hosts, Tomas joins; both lobbies see both players.
 void meetInALobby(RunningGame& a, RunningGame& b)
 {
-    a.st().settings.savedPlayer1Name = "Nia";
     b.st().settings.savedPlayer1Name = "Tomas";
-    a.win().network().open();
-    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
-    a.win().network().devices()->cmdStart_Click();
+    ASSERT_NE(hostHere(a, QStringLiteral("Nia")), nullptr);
     b.win().network().open();
     b.win().network().devices()->cmdJoin_Click();
     ASSERT_NE(b.win().network().join(), nullptr);
     ASSERT_EQ(b.win().network().join()->sessions()->count(), 1);
     b.win().network().join()->cmdJoin_Click();
-    auto players = [](RunningGame& g) {
-        frmStart* l = g.win().network().lobby();
-        return l ? l->findChild<QListWidget*>(QStringLiteral("lstPlayers"))->count() : 0;
-    };
-    ASSERT_TRUE(waitUntil([&] { return players(a) == 2 && players(b) == 2; }, 5000));
+    ASSERT_TRUE(waitUntil([&] { return playersListed(a) == 2 && playersListed(b) == 2; }, 5000));
 }
 
 } // namespace
@@ -187,15 +179,9 @@ TEST(NetworkMatch, ARematchChallengedWhileTheClosingOverlayIsUpKeepsItsPanel)
     RunningGame b(103);
     ASSERT_TRUE(b.app);
     GameState& st = b.st();
-    st.settings.savedPlayer1Name = "Tomas";
-    b.win().network().open();
-    b.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
-    b.win().network().devices()->cmdStart_Click();
-    ASSERT_NE(b.win().network().lobby(), nullptr);
+    ASSERT_NE(hostHere(b, QStringLiteral("Tomas")), nullptr);
     DirPlay there(kHere); // Nia's machine, scripted
-    QStringList sessions;
-    ASSERT_TRUE(there.ListSessions(0, sessions, 1000));
-    ASSERT_TRUE(there.JoinGame(0, QStringLiteral("Nia")));
+    ASSERT_TRUE(joinHere(there, QStringLiteral("Nia")));
     ASSERT_TRUE(waitUntil([&] { return b.win().network().session()->inSession(); }, 3000));
     auto say = [&](const std::string& m) { there.SendChatText(QString::fromStdString(m)); };
     for (const std::string& m : {challengeMessage("Tomas", "Nia"), optionMessage("301"), optionMessage("1"),
@@ -342,16 +328,12 @@ TEST(NetworkMatch, TheLineCutMidMatchEndsItOnTheOtherMachineAndANewSessionCanBeM
     if (frmStart* l = b.win().network().lobby())
         l->close();
     ASSERT_TRUE(waitUntil([&] { return a.win().network().devices() && a.win().network().devices()->isVisible(); }, 3000));
-    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
-    a.win().network().devices()->cmdStart_Click();
-    ASSERT_NE(a.win().network().lobby(), nullptr);
+    ASSERT_NE(hostHere(a, QStringLiteral("Nia")), nullptr);
     b.win().network().devices()->cmdJoin_Click();
     ASSERT_NE(b.win().network().join(), nullptr);
     ASSERT_EQ(b.win().network().join()->sessions()->count(), 1);
     b.win().network().join()->cmdJoin_Click();
-    ASSERT_TRUE(waitUntil(
-        [&] { return a.win().network().lobby()->findChild<QListWidget*>(QStringLiteral("lstPlayers"))->count() == 2; },
-        5000));
+    ASSERT_TRUE(waitUntil([&] { return playersListed(a) == 2; }, 5000));
 }
 
 namespace {
@@ -420,11 +402,7 @@ TEST(NetworkMatch, AHostilePeerIsIgnoredOrShownTheDoorAndTouchesNoFile)
     RunningGame a(95);
     ASSERT_TRUE(a.app);
     GameState& st = a.st();
-    st.settings.savedPlayer1Name = "Nia";
-    a.win().network().open();
-    a.win().network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText(kHere);
-    a.win().network().devices()->cmdStart_Click();
-    ASSERT_NE(a.win().network().lobby(), nullptr);
+    ASSERT_NE(hostHere(a, QStringLiteral("Nia")), nullptr);
     const auto dataBefore = filesUnder(a.data.path());
     const auto settingsBefore = filesUnder(qEnvironmentVariable("XDG_CONFIG_HOME"));
     AutoAnswer ok(QMessageBox::Ok);
@@ -433,11 +411,7 @@ TEST(NetworkMatch, AHostilePeerIsIgnoredOrShownTheDoorAndTouchesNoFile)
     HostilePeer peer(a.win().network().session()->hostPort());
     ASSERT_TRUE(peer.socket.waitForConnected(2000));
     peer.raw(frame(helloPayload("Mallory")));
-    auto players = [&] {
-        frmStart* l = a.win().network().lobby();
-        return l ? l->findChild<QListWidget*>(QStringLiteral("lstPlayers"))->count() : 0;
-    };
-    peer.until([&] { return players() == 2; });
+    peer.until([&] { return playersListed(a) == 2; });
 
     // No match yet: darts, quits, refusals and nonsense change nothing.
     peer.then([&] {
