@@ -56,6 +56,17 @@ void fillEditor(frmPlayerEditor* e, const QString& first, const QString& second,
     e->findChild<QComboBox*>(QStringLiteral("cboNationality"))->setCurrentText(nat);
 }
 
+// Makes a career of "Ivo Vane" through the setup panel and the editor; the
+// calendar is left open.
+void createCareer(RunningGame& game, const QString& first = QStringLiteral("Ivo"),
+                  const QString& second = QStringLiteral("Vane"))
+{
+    for (int option : {3, 1, 1}) // CAREER, SHORT, BEGINNER
+        game.win().lblOption_Click(option);
+    fillEditor(game.win().career().editor(), first, second, QStringLiteral("ENG"));
+    game.win().career().editor()->cmdSave_Click();
+}
+
 // Plays the career as a player would, one step per tick: answers what asks,
 // throws the career player's darts (nine-darters), presses CONTINUE and OK.
 class CareerDriver : public QObject {
@@ -319,10 +330,7 @@ TEST(Career, AFailedSaveIsToldToThePlayer)
     RunningGame game(3);
     ASSERT_TRUE(game.app);
     GameState& st = game.st();
-    for (int option : {3, 1, 1})
-        game.win().lblOption_Click(option);
-    fillEditor(game.win().career().editor(), QStringLiteral("Ivo"), QStringLiteral("Vane"), QStringLiteral("ENG"));
-    game.win().career().editor()->cmdSave_Click();
+    createCareer(game);
     const QString car = game.data.filePath("Ivo Vane.car");
     const QStringList before = fileLines(car);
     ASSERT_EQ(before.size(), kCareerFileLines);
@@ -352,10 +360,7 @@ TEST(Career, AFullDiskOrAReadOnlyFolderLeavesTheSavedCareerAsItWas)
     RunningGame game(4);
     ASSERT_TRUE(game.app);
     GameState& st = game.st();
-    for (int option : {3, 1, 1})
-        game.win().lblOption_Click(option);
-    fillEditor(game.win().career().editor(), QStringLiteral("Ivo"), QStringLiteral("Vane"), QStringLiteral("ENG"));
-    game.win().career().editor()->cmdSave_Click();
+    createCareer(game);
     const QString car = game.data.filePath("Ivo Vane.car");
     QFile saved(car);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
@@ -439,17 +444,6 @@ TEST(Career, NewAnsweredNoLeavesTheBullUpWaiting)
 }
 
 namespace {
-
-// Makes a career of "Ivo Vane" through the setup panel and the editor; the
-// calendar is left open.
-void createCareer(RunningGame& game, const QString& first = QStringLiteral("Ivo"),
-                  const QString& second = QStringLiteral("Vane"))
-{
-    for (int option : {3, 1, 1}) // CAREER, SHORT, BEGINNER
-        game.win().lblOption_Click(option);
-    fillEditor(game.win().career().editor(), first, second, QStringLiteral("ENG"));
-    game.win().career().editor()->cmdSave_Click();
-}
 
 // Answers the load window when it opens: picks a career by name and loads
 // it, deletes it, or closes the window.
