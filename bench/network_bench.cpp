@@ -20,6 +20,7 @@
 #include "rules/network/frames.h"
 #include "rules/network/protocol.h"
 
+#include "support/shipped.h"
 #include "support/wait.h"
 
 using namespace vantorelle;
@@ -59,13 +60,8 @@ static void BM_DartThrownThereToDrawnHere(benchmark::State& state)
 {
     constexpr std::size_t kDarts = 1000;
     QTemporaryDir data;
-    QFile::copy(QStringLiteral(VANTORELLE_ASSETS "/Data/Stats.dat"), data.filePath("Stats.dat"));
-    StartOptions o;
-    o.appFolder = QStringLiteral(VANTORELLE_ASSETS);
-    o.dataFolder = data.path();
-    o.seed = 3;
-    o.timeScale = 0;
-    StartResult r = startVantorelle(o);
+    testing::copyShippedRoster(data.path());
+    StartResult r = startVantorelle(testing::shippedStart(data.path(), 3, 0));
     if (!r.app) {
         state.SkipWithError("the program did not start");
         return;

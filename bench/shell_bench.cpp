@@ -15,6 +15,7 @@
 #include "rules/app/gamestate.h"
 
 #include "memory.h"
+#include "support/shipped.h"
 
 using namespace vantorelle;
 
@@ -29,13 +30,8 @@ double cpuSeconds()
 
 StartOptions options(const QTemporaryDir& data)
 {
-    QFile::copy(QStringLiteral(VANTORELLE_ASSETS "/Data/Stats.dat"), data.filePath("Stats.dat"));
-    StartOptions o;
-    o.appFolder = QStringLiteral(VANTORELLE_ASSETS);
-    o.dataFolder = data.path();
-    o.seed = 1;
-    o.timeScale = 1;
-    return o;
+    testing::copyShippedRoster(data.path());
+    return testing::shippedStart(data.path(), 1, 1);
 }
 
 // A started program with a match under way between A and B, A to throw.

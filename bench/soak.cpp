@@ -35,6 +35,7 @@
 
 #include "memory.h"
 #include "rules/match/bed.h"
+#include "support/shipped.h"
 #include "support/wait.h"
 
 using namespace vantorelle;
@@ -156,13 +157,8 @@ int main(int argc, char** argv)
     QApplication qapp(argc, argv);
 
     QTemporaryDir data;
-    QFile::copy(QStringLiteral(VANTORELLE_ASSETS "/Data/Stats.dat"), data.filePath("Stats.dat"));
-    StartOptions o;
-    o.appFolder = QStringLiteral(VANTORELLE_ASSETS);
-    o.dataFolder = data.path();
-    o.seed = seed;
-    o.timeScale = 0;
-    StartResult started = startVantorelle(o);
+    testing::copyShippedRoster(data.path());
+    StartResult started = startVantorelle(testing::shippedStart(data.path(), seed, 0));
     if (!started.app) {
         std::fprintf(stderr, "the program did not start: %s\n", qPrintable(started.error));
         return 2;

@@ -14,6 +14,7 @@
 #include "qt/app/pause.h"
 #include "qt/app/startup.h"
 #include "qt/match/boardwidget.h"
+#include "support/shipped.h"
 #include "support/wait.h"
 
 namespace vantorelle::testing {
@@ -29,15 +30,10 @@ struct RunningGame {
                          const std::function<void(const QString&)>& prepareData = {})
     {
         if (copyRoster)
-            QFile::copy(QStringLiteral(VANTORELLE_ASSETS "/Data/Stats.dat"), data.filePath("Stats.dat"));
+            copyShippedRoster(data.path());
         if (prepareData)
             prepareData(data.path());
-        StartOptions o;
-        o.appFolder = QStringLiteral(VANTORELLE_ASSETS);
-        o.dataFolder = data.path();
-        o.seed = seed;
-        o.timeScale = 0;
-        StartResult r = startVantorelle(o);
+        StartResult r = startVantorelle(shippedStart(data.path(), seed, 0));
         app = std::move(r.app);
         error = r.error;
         if (app) {
