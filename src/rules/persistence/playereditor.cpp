@@ -78,6 +78,16 @@ bool isSafeFileStem(std::string_view name)
     return true;
 }
 
+// The editor's name checks, in their order; nothing when both are there.
+static const char* missingName(const std::string& first, const std::string& second)
+{
+    if (first.empty())
+        return "First name must be entered.";
+    if (second.empty())
+        return "Second name must be entered.";
+    return nullptr;
+}
+
 NewCareerCheck checkNewCareerPlayer(const PlayerEntry& entry, const std::vector<std::string>& rosterLines)
 {
     NewCareerCheck out;
@@ -90,12 +100,8 @@ NewCareerCheck checkNewCareerPlayer(const PlayerEntry& entry, const std::vector<
             return out;
         }
     }
-    if (first.empty()) {
-        out.error = "First name must be entered.";
-        return out;
-    }
-    if (second.empty()) {
-        out.error = "Second name must be entered.";
+    if (const char* missing = missingName(first, second)) {
+        out.error = missing;
         return out;
     }
     const std::string nationality = upperCase(trimmed(entry.nationality));
@@ -136,12 +142,8 @@ RosterEdit editRosterEntry(const std::vector<std::string>& rosterLines, int inde
     }
     const std::string first = nameBoxText(entry.firstName);
     const std::string second = nameBoxText(entry.secondName);
-    if (first.empty()) {
-        out.error = "First name must be entered.";
-        return out;
-    }
-    if (second.empty()) {
-        out.error = "Second name must be entered.";
+    if (const char* missing = missingName(first, second)) {
+        out.error = missing;
         return out;
     }
     if (!isNationality(entry.nationality)) {
