@@ -55,6 +55,26 @@ int main(int argc, char** argv)
     GameState& st = r.app->state;
     w.resize(1100, 760);
     w.grab().save(out.filePath("start.png"));
+    // Every page of the setup panel at the smallest window.
+    w.resize(w.minimumSize());
+    settle();
+    w.grab().save(out.filePath("setup-first-small.png"));
+    for (int page : {2, 3}) {
+        w.backToStartMenu();
+        w.setupMenu().click(page);
+        w.refresh();
+        settle();
+        w.grab().save(out.filePath(QStringLiteral("setup-%1-small.png").arg(page)));
+        if (page == 3) {
+            w.setupMenu().click(1);
+            w.refresh();
+            settle();
+            w.grab().save(out.filePath(QStringLiteral("setup-difficulty-small.png")));
+        }
+    }
+    w.backToStartMenu();
+    w.resize(1100, 760);
+    settle();
     w.setupMenu().click(2);
     w.refresh();
     w.grab().save(out.filePath("players-page.png"));
@@ -109,6 +129,18 @@ int main(int argc, char** argv)
     w.ChangeTheme("EM");
     w.refresh();
     w.grab().save(out.filePath("themed.png"));
+    // The same at the smallest window, a wide one and a 4K screen, with a long name.
+    st.match.player(1).name = "BARTHOLOMEW KINGSBOROUGH-VANTERPOOL";
+    st.match.player(1).legs = 2;
+    st.match.player(1).sets = 1;
+    w.refresh();
+    for (const QSize size : {w.minimumSize(), QSize(1920, 1080), QSize(2560, 1080), QSize(3840, 2160)}) {
+        w.resize(size);
+        settle();
+        w.grab().save(out.filePath(QStringLiteral("match-%1x%2.png").arg(size.width()).arg(size.height())));
+    }
+    w.resize(1100, 760);
+    st.match.player(1).name = "NIA QUARRELL";
 
     // A new career: its calendar, then the first tournament's draw.
     w.backToStartMenu();

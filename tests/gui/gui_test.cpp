@@ -7,6 +7,7 @@
 #include "rules/match/bed.h"
 #include "rules/match/board.h"
 #include "rules/app/theme.h"
+#include "qt/ui/fittedlabel.h"
 #include "qt/ui/pictures.h"
 
 using namespace vantorelle;
@@ -324,22 +325,49 @@ TEST(Pictures, FlagsAndLogosLoadAndAMissingOneIsBlank)
 // QT_SCALE_FACTOR=2, as the Layout test of ctest runs it): the board stays
 // round and whole, the scoreboard and the commentary beside and below it, the
 // bull in the middle, and the board painted at the screen's own density.
+namespace {
+// Every text on the main window's central area shows whole, but for names,
+// which may be shortened with an ellipsis when even the smallest font is too
+// wide for them.
+void expectNothingCut(frmDarts& win)
+{
+    for (FittedLabel* l : win.centralWidget()->findChildren<FittedLabel*>()) {
+        if (!l->isVisibleTo(&win) || l->text().isEmpty())
+            continue;
+        SCOPED_TRACE(l->objectName().toStdString() + " \"" + l->text().toStdString() + "\"");
+        if (l->objectName().startsWith(QLatin1String("lblPlayer_"))) {
+            EXPECT_TRUE(!l->shortened() || l->shownText().endsWith(QChar(0x2026)));
+        } else {
+            EXPECT_FALSE(l->shortened());
+        }
+        EXPECT_LE(QFontMetrics(l->shownFont()).height(), l->contentsRect().height());
+    }
+}
+} // namespace
+
 TEST(Layout, TheBoardScoreboardAndCommentaryKeepTheirPlacesAtEverySize)
 {
     RunningGame game(11);
     ASSERT_TRUE(game.app);
     GameState& st = game.st();
-    st.match.player(1).name = "NIA QUARRELL";
+    st.match.player(1).name = "BARTHOLOMEW KINGSBOROUGH-VANTERPOOL";
     st.match.player(2).name = "TOMAS VELL";
+    st.match.player(1).score = 501;
+    st.match.player(1).legs = 2;
     st.view.setupVisible = false;
     st.view.scoreboardVisible = true;
+    st.view.flag = {"", "flags/sco.gif", "flags/ned.gif"};
+    game.win().ChangeTheme("EM");
+    game.win().engine().comment("Game, shot and the match, Bartholomew Kingsborough-Vanterpool");
     game.win().refresh();
     BoardWidget* board = game.win().board();
     auto* scores = game.find("picContainer");
     auto* commentary = game.find("lblComments");
     ASSERT_TRUE(scores && commentary);
     int lastSide = 0;
-    for (const QSize size : {QSize(800, 600), QSize(1024, 720), QSize(1280, 800), QSize(1920, 1080), QSize(2560, 1440)}) {
+    const QSize smallest = game.win().minimumSize();
+    for (const QSize size : {smallest, QSize(800, 600), QSize(1024, 720), QSize(1280, 800), QSize(1920, 1080),
+                             QSize(2560, 1080), QSize(2560, 1440), QSize(3840, 2160)}) {
         game.win().resize(size);
         qtPause(0);
         const QRect area = game.win().centralWidget()->rect();
@@ -356,11 +384,61 @@ TEST(Layout, TheBoardScoreboardAndCommentaryKeepTheirPlacesAtEverySize)
         const QPoint bull = board->toPixels(2595, 2595);
         EXPECT_LE(std::abs(bull.x() - b.width() / 2), 1);
         EXPECT_LE(std::abs(bull.y() - b.height() / 2), 1);
-        EXPECT_GT(b.width(), lastSide); // it grows with the window
+        if (size != QSize(2560, 1080)) {
+            EXPECT_GE(b.width(), lastSide); // it grows with the window
+        }
         lastSide = b.width();
+        // The scoreboard keeps its proportions to the board: however wide the
+        // window, the legs and sets stay beside the score.
+        EXPECT_LE(s.width(), b.width() * 7 / 10);
+        EXPECT_LE(s.height(), b.height());
+        const QRect score = game.find("lblScore_1")->geometry(), legs = game.find("lblLegs_1")->geometry();
+        EXPECT_LE(legs.left() - score.left(), s.width());
+        expectNothingCut(game.win());
         const QPixmap drawn = board->grab();
         EXPECT_DOUBLE_EQ(drawn.devicePixelRatio(), board->devicePixelRatioF());
         EXPECT_EQ(drawn.width(), qRound(b.width() * board->devicePixelRatioF()));
     }
     EXPECT_GT(lastSide, 3 * 346); // well past the size the board was drawn for
+    // The long name is shortened where it must be, and shown whole where there is room.
+    game.win().resize(smallest);
+    qtPause(0);
+    EXPECT_EQ(game.find<QLabel>("lblPlayer_1")->text(), "BARTHOLOMEW KINGSBOROUGH-VANTERPOOL");
+    game.win().resize(3840, 2160);
+    qtPause(0);
+    EXPECT_FALSE(game.find<FittedLabel>("lblPlayer_1")->shortened());
+}
+
+TEST(Layout, EveryPageOfTheSetupPanelIsWholeFromTheSmallestWindowUp)
+{
+    RunningGame game(11);
+    ASSERT_TRUE(game.app);
+    frmDarts& win = game.win();
+    auto* heading = game.find<FittedLabel>("lblHeading");
+    ASSERT_NE(heading, nullptr);
+    for (const QSize size : {win.minimumSize(), QSize(1024, 720), QSize(3840, 2160)}) {
+        win.resize(size);
+        qtPause(0);
+        SCOPED_TRACE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
+        // Every page: the first, the players, the leg length, the match
+        // length, the difficulty, and the career's match length.
+        // (0 stands for the players chosen in their window.)
+        for (const std::vector<int>& clicks :
+             {std::vector<int>{}, {2}, {2, 1, 0}, {2, 1, 0, 1}, {2, 1, 0, 1, 1}, {3}, {3, 1}}) {
+            win.backToStartMenu();
+            game.st().career.careerName = "NIA QUARRELL";
+            for (int option : clicks)
+                if (option == 0)
+                    win.setupMenu().playersChosen();
+                else
+                    win.setupMenu().click(option);
+            win.refresh();
+            qtPause(0);
+            SCOPED_TRACE(heading->text().toStdString());
+            EXPECT_TRUE(game.find("picNewGame")->isVisible());
+            expectNothingCut(win);
+            // The panel stays on the board.
+            EXPECT_TRUE(win.board()->geometry().contains(game.find("picNewGame")->geometry()));
+        }
+    }
 }

@@ -29,6 +29,7 @@
 #include "qt/setup/frmPlayers.h"
 #include "qt/cricket/picCricket.h"
 #include "qt/setup/picNewGame.h"
+#include "qt/ui/fittedlabel.h"
 #include "qt/ui/frmInfo.h"
 #include "qt/ui/gradient.h"
 #include "qt/ui/pictures.h"
@@ -66,11 +67,11 @@ private:
 
 QLabel* makeLabel(QWidget* parent, const QString& name, int pointSize, const QString& colour, Qt::Alignment align)
 {
-    auto* l = new QLabel(parent);
-    l->setTextFormat(Qt::PlainText); // names come from files and the other machine
+    auto* l = new FittedLabel(parent); // names come from files and the other machine: shown as spelt, never cut
     l->setObjectName(name);
     QFont f(QStringLiteral("DejaVu Sans"), pointSize, QFont::Bold);
     l->setFont(f);
+    setBasePointSize(l, pointSize);
     l->setAlignment(align);
     l->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
     return l;
@@ -413,7 +414,8 @@ void frmDarts::buildScoreboard()
     for (int p = 1; p <= 2; ++p) {
         const int row = (p - 1) * 4;
         auto i = static_cast<std::size_t>(p);
-        m_lblPlayer[i] = makeLabel(m_picContainer, QStringLiteral("lblPlayer_%1").arg(p), 15, kWhite, Qt::AlignLeft);
+        m_lblPlayer[i] = makeLabel(m_picContainer, QStringLiteral("lblPlayer_%1").arg(p), 15, kWhite,
+                                   Qt::AlignLeft | Qt::AlignVCenter);
         m_imgFlag[i] = new QLabel(m_picContainer);
         m_imgFlag[i]->setObjectName(QStringLiteral("imgFlag_%1").arg(p));
         m_imgFlag[i]->setFixedSize(36, 24);
@@ -459,7 +461,11 @@ void frmDarts::layoutControls()
     const int commentH = qMax(44, h / 12);
     const int margin = 10;
     const int boardSide = qMax(100, qMin(h - commentH - 2 * margin, w * 62 / 100));
-    const int panelW = qMax(220, w - boardSide - 3 * margin);
+    // Everything beside the board keeps its proportions to it: at the first
+    // size of the window the scale is 1, and text grows and shrinks with it.
+    const double s = boardSide / kDesignBoardSide;
+    scaleFonts(bg, s);
+    const int panelW = qMin(qRound(376 * s), qMax(220, w - boardSide - 3 * margin));
     const int left = qMax(margin, (w - boardSide - panelW - margin) / 2);
     const int top = qMax(margin, (h - commentH - boardSide) / 2);
     m_board->setGeometry(left, top, boardSide, boardSide);
@@ -467,11 +473,11 @@ void frmDarts::layoutControls()
     // The right-hand column: the tournament's logo and name at its top and
     // foot, the scoreboard and the Cricket boards between them.
     const int colX = left + boardSide + margin;
-    const int logo = qBound(40, boardSide / 7, 96);
+    const int logo = qMax(40, boardSide / 7);
     const bool themed = !m_st.view.themeCode.empty();
-    const int panelH = qMin(boardSide, 300);
+    const int panelH = qMin(boardSide, qRound(300 * s));
     int areaTop = top, areaH = boardSide;
-    const int cricketWanted = m_st.view.cricketBoardShown ? 120 + margin : 0;
+    const int cricketWanted = m_st.view.cricketBoardShown ? qRound(120 * s) + margin : 0;
     const bool header = themed && boardSide - panelH - cricketWanted >= logo + margin;
     const bool footer = header && boardSide - panelH - cricketWanted >= 2 * (logo + margin);
     for (int i = 0; i < 2; ++i) {
@@ -493,19 +499,27 @@ void frmDarts::layoutControls()
     }
     if (footer)
         areaH -= logo + margin;
-    const int cricketH = qMin(areaH - panelH - margin, 250);
-    const bool cricket = m_st.view.cricketBoardShown && cricketH > 120;
+    const int cricketH = qMin(areaH - panelH - margin, qRound(250 * s));
+    const bool cricket = m_st.view.cricketBoardShown && cricketH > qRound(120 * s);
     const int panelTop = areaTop + (areaH - panelH - (cricket ? cricketH + margin : 0)) / 2;
+    if (auto* grid = m_picContainer->layout())
+        grid->setContentsMargins(qRound(16 * s), qRound(12 * s), qRound(16 * s), qRound(12 * s));
+    for (std::size_t p = 1; p <= 2; ++p)
+        m_imgFlag[p]->setFixedSize(qRound(36 * s), qRound(24 * s));
     m_picContainer->setGeometry(colX, panelTop, panelW, panelH);
     const int cw = (panelW - margin) / 2;
     for (int p = 1; p <= 2; ++p)
         m_picCricket[static_cast<std::size_t>(p)]->setGeometry(colX + (p - 1) * (cw + margin), panelTop + panelH + margin,
                                                                cw, cricketH);
     m_lblComments->setGeometry(margin, h - commentH - margin / 2, w - 2 * margin, commentH);
+    QFont commentFont = m_lblComments->font();
+    commentFont.setPointSizeF(16.0 * commentH / 58.0);
+    m_lblComments->setFont(commentFont);
 
     // The setup panel sits in the middle of the board.
-    const int pw = qMin(boardSide * 3 / 4, 460), ph = qMin(boardSide * 3 / 4, 330);
+    const int pw = qMin(qRound(460 * s), boardSide * 3 / 4), ph = qMin(qRound(330 * s), boardSide * 3 / 4);
     m_picNewGame->setGeometry(left + (boardSide - pw) / 2, top + (boardSide - ph) / 2, pw, ph);
+    m_picNewGame->setScale(s);
 
     // Darts in hand in the free corners below the number ring: player 1 on
     // the left, player 2 on the right.
@@ -515,6 +529,7 @@ void frmDarts::layoutControls()
         const int x = i < 3 ? k * dh * 2 / 5 + 4 : boardSide - dh - 4 - k * dh * 2 / 5;
         m_picDart[static_cast<std::size_t>(i)]->setGeometry(x, boardSide - dh - 4, dh, dh);
     }
+    refreshFlags();
 }
 
 void frmDarts::ChangeTheme(const std::string& code)
@@ -556,15 +571,7 @@ void frmDarts::refresh()
         m_lblLegs[i]->setText(QString::number(pl.legs));
         m_lblSets[i]->setText(QString::number(pl.sets));
     }
-    for (int p = 1; p <= 2; ++p) {
-        auto* flag = m_imgFlag[static_cast<std::size_t>(p)];
-        const std::string& picture = m_st.view.flag[static_cast<std::size_t>(p)];
-        flag->setVisible(!picture.empty());
-        if (!picture.empty() && flag->property("picture").toString().toStdString() != picture) {
-            flag->setPixmap(folderPicture(m_st.appFolder, picture, {36, 24}, devicePixelRatioF()));
-            flag->setProperty("picture", QString::fromStdString(picture));
-        }
-    }
+    refreshFlags();
     for (auto* name : m_lblTourn)
         name->setText(QString::fromStdString(m_st.view.themeName));
     m_picContainer->setVisible(m_st.view.scoreboardVisible);
@@ -584,6 +591,24 @@ void frmDarts::refresh()
     if (m_st.view.setupVisible)
         m_picNewGame->raise();
     m_board->update();
+}
+
+void frmDarts::refreshFlags()
+{
+    for (int p = 1; p <= 2; ++p) {
+        auto* flag = m_imgFlag[static_cast<std::size_t>(p)];
+        const std::string& picture = m_st.view.flag[static_cast<std::size_t>(p)];
+        flag->setVisible(!picture.empty());
+        // The picture is drawn again when the flag or its size changes.
+        const QString key = QStringLiteral("%1@%2x%3")
+                                .arg(QString::fromStdString(picture))
+                                .arg(flag->width())
+                                .arg(flag->height());
+        if (!picture.empty() && flag->property("picture").toString() != key) {
+            flag->setPixmap(folderPicture(m_st.appFolder, picture, flag->size(), devicePixelRatioF()));
+            flag->setProperty("picture", key);
+        }
+    }
 }
 
 void frmDarts::pause(double seconds)

@@ -30,6 +30,10 @@ class Rng;
 // The main window: the board, the scoreboard, the darts in hand and the
 // commentary line. It shows the match state and answers the rules' requests
 // (pauses, calls, overlays, the flight of a dart).
+// The board's side at the window's first size: every size of text and space
+// beside the board is designed for it and scaled with the board.
+inline constexpr double kDesignBoardSide = 618.0;
+
 class frmDarts : public QMainWindow, public MatchHost {
     Q_OBJECT
 public:
@@ -122,6 +126,7 @@ private:
     void Hilite(QLabel* label);
     void undoDisguise();
     void layoutControls();
+    void refreshFlags();
     void frameDelay();
     // Closes the career windows and the score entry, without questions.
     void closeOtherWindows();

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "qt/ui/fittedlabel.h"
+
 namespace vantorelle {
 
 picCricket::picCricket(int player, QWidget* parent) : QWidget(parent)
@@ -16,12 +18,15 @@ picCricket::picCricket(int player, QWidget* parent) : QWidget(parent)
     static const char* kNumbers[] = {"20", "19", "18", "17", "16", "15", "B"};
     const QFont font(QStringLiteral("DejaVu Sans"), 14, QFont::Bold);
     for (int i = 0; i < 7; ++i) {
-        auto* number = new QLabel(QString::fromLatin1(kNumbers[i]), this);
+        auto* number = new FittedLabel(this);
+        number->setText(QString::fromLatin1(kNumbers[i]));
         number->setFont(font);
+        setBasePointSize(number, 14);
         number->setStyleSheet(QStringLiteral("color: rgb(170,170,190);"));
-        auto* mark = new QLabel(this);
+        auto* mark = new FittedLabel(this);
         mark->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(kNames[i])).arg(player));
         mark->setFont(font);
+        setBasePointSize(mark, 14);
         mark->setAlignment(Qt::AlignCenter);
         mark->setMinimumWidth(28);
         mark->setStyleSheet(QStringLiteral("color: white;"));

@@ -1,5 +1,6 @@
 #include "qt/setup/picNewGame.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -20,10 +21,11 @@ picNewGame::picNewGame(QWidget* parent) : QWidget(parent)
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(24, 20, 24, 20);
     v->setSpacing(10);
-    m_heading = new QLabel(this);
+    m_heading = new FittedLabel(this);
     m_heading->setObjectName(QStringLiteral("lblHeading"));
     m_heading->setAlignment(Qt::AlignCenter);
     m_heading->setFont(QFont(QStringLiteral("DejaVu Sans"), 20, QFont::Bold));
+    setBasePointSize(m_heading, 20);
     m_heading->setStyleSheet(QStringLiteral("color: rgb(255,255,255);"));
     v->addWidget(m_heading);
     v->addSpacing(8);
@@ -32,12 +34,26 @@ picNewGame::picNewGame(QWidget* parent) : QWidget(parent)
         l->setObjectName(QStringLiteral("lblOption%1").arg(i));
         l->setAlignment(Qt::AlignCenter);
         l->setFont(QFont(QStringLiteral("DejaVu Sans"), 18, QFont::Bold));
+        setBasePointSize(l, 18);
         l->setStyleSheet(QStringLiteral("color: rgb(255,255,0);"));
         l->setMinimumHeight(40);
         m_options[static_cast<std::size_t>(i)] = l;
         v->addWidget(l);
     }
     v->addStretch();
+}
+
+void picNewGame::setScale(double scale)
+{
+    auto* v = layout();
+    v->setContentsMargins(qRound(24 * scale), qRound(20 * scale), qRound(24 * scale), qRound(20 * scale));
+    v->setSpacing(qRound(10 * scale));
+    // Room for each line at its font, which grows and shrinks with the panel.
+    m_heading->setMinimumHeight(QFontMetrics(m_heading->font()).height());
+    for (int i = 1; i <= 4; ++i) {
+        auto* option = m_options[static_cast<std::size_t>(i)];
+        option->setMinimumHeight(qMax(qRound(40 * scale), QFontMetrics(option->font()).height()));
+    }
 }
 
 void picNewGame::show(const std::string& heading, const std::array<std::string, 5>& options)

@@ -1,16 +1,17 @@
 #pragma once
-#include <QLabel>
 #include <QWidget>
+
+#include "qt/ui/fittedlabel.h"
 #include <array>
 #include <functional>
 
 namespace vantorelle {
 
 // An option of the setup panel: a label that reports clicks.
-class OptionLabel : public QLabel {
+class OptionLabel : public FittedLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    using FittedLabel::FittedLabel;
     std::function<void()> onClick;
 
 protected:
@@ -23,16 +24,18 @@ class picNewGame : public QWidget {
 public:
     explicit picNewGame(QWidget* parent);
 
-    QLabel* heading() const { return m_heading; }
+    FittedLabel* heading() const { return m_heading; }
     OptionLabel* option(int i) const { return m_options[static_cast<std::size_t>(i)]; }
     // Shows the captions; options with a caption get the dart pointer.
     void show(const std::string& heading, const std::array<std::string, 5>& options);
+    // Margins and spacing for the panel at this scale of its design size.
+    void setScale(double scale);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QLabel* m_heading = nullptr;
+    FittedLabel* m_heading = nullptr;
     std::array<OptionLabel*, 5> m_options{}; // 1..4
 };
 
