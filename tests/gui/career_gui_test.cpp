@@ -30,6 +30,7 @@
 #include "rules/match/bed.h"
 #include "rules/match/board.h"
 #include "rules/career/roster.h"
+#include "rules/career/rosterrecord.h"
 #include "rules/persistence/careerfile.h"
 
 using namespace vantorelle;
@@ -114,7 +115,7 @@ private:
         }
         if (auto* r = career.rosters()) {
             auto* cont = r->findChild<QPushButton*>(QStringLiteral("cmdContinue"));
-            if (cont->isEnabled() && !r->isMinimized())
+            if (cont->isEnabled() && !r->awayForMatch())
                 QTimer::singleShot(0, r, [r] { r->cmdContinue_Click(); });
         } else if (auto* c = career.schedule(); c && m_pressCalendar && !m_calendarPressed) {
             m_calendarPressed = true;
@@ -530,6 +531,148 @@ TEST(Load, ACareerReopensWhereItStood)
     EXPECT_EQ(again->ladder().label[1], groupA);
     EXPECT_TRUE(st.match.blnStopped); // no match until the career starts one
     EXPECT_FALSE(game.find("picNewGame")->isVisible());
+}
+
+namespace {
+// Opens the career's first tournament from the calendar to its draw, the
+// structure window closed as soon as it is up.
+frmRosters* openFirstDraw(RunningGame& game)
+{
+    QPointer<frmSchedule> calendar = game.win().career().schedule();
+    if (!calendar)
+        return nullptr;
+    QTimer accept;
+    QObject::connect(&accept, &QTimer::timeout, [] {
+        if (auto* s = qobject_cast<frmStructure*>(QApplication::activeModalWidget()))
+            s->accept();
+    });
+    accept.start(5);
+    calendar->cmdContinue_Click();
+    return game.win().career().rosters();
+}
+
+// Presses OK in every message box that comes up (the length of a match).
+class PressOk : public QObject {
+public:
+    PressOk()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                if (auto* ok = box->button(QMessageBox::Ok))
+                    ok->click();
+        });
+        m_timer.start(5);
+    }
+
+private:
+    QTimer m_timer;
+};
+} // namespace
+
+// Runs `act` once from inside the event loop, as soon as the career
+// player's match waits for its bull-up (the match itself runs inside the
+// event loop, so a test cannot wait for it from outside).
+class AtTheBullUp : public QObject {
+public:
+    AtTheBullUp(GameState& st, std::function<void()> act) : m_st(st), m_act(std::move(act))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (m_done || m_st.match.blnStopped || !m_st.match.blnBullUp || QApplication::activeModalWidget())
+                return;
+            m_done = true;
+            m_act();
+        });
+        m_timer.start(5);
+    }
+    bool done() const { return m_done; }
+
+private:
+    GameState& m_st;
+    std::function<void()> m_act;
+    QTimer m_timer;
+    bool m_done = false;
+};
+
+TEST(Load, LeavingDuringTheFirstMatchAndLoadingAgainKeepsTheDraw)
+{
+    RunningGame game(23);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    frmRosters* draw = openFirstDraw(game);
+    ASSERT_NE(draw, nullptr);
+    const auto drawn = st.career.QualifyingDraw;
+
+    // His match in the first round begins; he leaves it before the bull-up.
+    bool away = false;
+    {
+        PressOk ok;
+        AtTheBullUp leave(st, [&] {
+            away = draw->awayForMatch();
+            AutoAnswer yes(QMessageBox::Yes);
+            game.win().mnuNewGame_Click();
+        });
+        QTimer::singleShot(0, draw, [draw] { draw->cmdContinue_Click(); });
+        ASSERT_TRUE(waitUntil([&] { return leave.done() && st.match.blnStopped; }, 10000));
+    }
+    EXPECT_TRUE(away);
+    ASSERT_EQ(game.win().career().rosters(), nullptr);
+
+    // Loaded again: the same draw, the first round to be played anew.
+    {
+        AutoAnswer yes(QMessageBox::Yes);
+        LoadAnswer pick(LoadAnswer::Do::Load, QStringLiteral("Ivo Vane"));
+        game.win().mnuLoadGame_Click();
+    }
+    ASSERT_NE(game.win().career().rosters(), nullptr);
+    for (int slot = 1; slot <= 128; ++slot)
+        EXPECT_EQ(upperCase(st.career.QualifyingDraw[slot]), upperCase(drawn[slot])) << slot;
+    EXPECT_TRUE(trimSpaces(st.career.QualifyingDraw[129]).empty());
+}
+
+TEST(Career, TheDrawStandsAsideForHisMatchAndComesBackAfterTheBossKey)
+{
+    RunningGame game(24);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    frmRosters* draw = openFirstDraw(game);
+    ASSERT_NE(draw, nullptr);
+    QPointer<frmRosters> alive(draw);
+    bool hidden = false, away = false, same = false, hiddenFromTheBoss = false;
+    std::unique_ptr<CareerDriver> driver;
+    {
+        PressOk ok;
+        AtTheBullUp boss(st, [&] {
+            // Nothing of the draw covers the board while he plays.
+            hidden = draw->isHidden();
+            away = draw->awayForMatch();
+            same = game.win().career().rosters() == draw;
+            // The boss comes: the draw stays out of sight, not shown as a minimised window.
+            game.win().bossKey();
+            hiddenFromTheBoss = draw->isHidden();
+            // The match is played to its end behind the disguise.
+            driver = std::make_unique<CareerDriver>(game);
+        });
+        QTimer::singleShot(0, draw, [draw] { draw->cmdContinue_Click(); });
+        ASSERT_TRUE(waitUntil([&] { return boss.done() && st.match.blnStopped && !draw->awayForMatch(); }, 60000));
+        driver.reset();
+    }
+    EXPECT_TRUE(hidden);
+    EXPECT_TRUE(away);
+    EXPECT_TRUE(same);
+    EXPECT_TRUE(hiddenFromTheBoss);
+    ASSERT_TRUE(alive);
+    EXPECT_FALSE(draw->isVisible() && !draw->isMinimized()); // not in front of the boss
+    // The disguise undone: the draw is back, with him through to the next round.
+    game.win().showNormal();
+    game.win().resize(game.win().size() + QSize(1, 1));
+    qtPause(0);
+    ASSERT_TRUE(alive);
+    EXPECT_TRUE(draw->isVisible());
+    EXPECT_FALSE(draw->isMinimized());
+    EXPECT_FALSE(game.win().disguised());
+    EXPECT_EQ(draw->windowTitle(), " TOURNAMENT");
 }
 
 TEST(Load, CancelledDeletedAndNoneLeft)

@@ -56,6 +56,9 @@ frmSchedule* CareerWindows::schedule() const
 }
 frmRosters* CareerWindows::rosters() const
 {
+    // Out of sight for the career player's match, it is still the draw.
+    if (m_rosters && m_rosters->awayForMatch())
+        return m_rosters.data();
     return open(m_rosters);
 }
 frmPlayerEditor* CareerWindows::editor() const
@@ -147,8 +150,11 @@ void CareerWindows::startTournament()
         frmStructure structure(m_st, &m_main);
         structure.exec();
     }
-    // Closing the structure makes the draw, whichever way it was closed.
+    // Closing the structure makes the draw, whichever way it was closed. The
+    // draw is saved at once: a player who leaves during his first match and
+    // loads the career again finds the same draw, not a new one to pick from.
     BuildDraw(m_st.career, m_rng);
+    saveCareer();
     openDraw();
 }
 
@@ -226,15 +232,17 @@ void CareerWindows::closeAll()
 
 void CareerWindows::minimiseAll(const QIcon& icon)
 {
-    disguiseWindow(rosters(), icon);
+    // The draw out of sight for the career player's match stays so.
+    if (frmRosters* draw = rosters(); draw && !draw->awayForMatch())
+        disguiseWindow(draw, icon);
     disguiseWindow(schedule(), icon);
 }
 
 void CareerWindows::restoreAll(const QIcon& icon)
 {
-    // The draw stays down while the career player's match is on.
-    if (undisguiseWindow(rosters(), icon) && m_st.match.blnStopped)
-        rosters()->showNormal();
+    // A draw whose match ended behind the disguise comes back in front.
+    if (frmRosters* draw = rosters(); draw && undisguiseWindow(draw, icon))
+        draw->comeBack();
     if (undisguiseWindow(schedule(), icon))
         schedule()->showNormal();
 }

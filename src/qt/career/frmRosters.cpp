@@ -13,6 +13,7 @@
 #include "qt/app/frmDarts.h"
 #include "qt/app/settings.h"
 #include "qt/career/careerwindows.h"
+#include "qt/ui/disguise.h"
 #include "rules/app/gamestate.h"
 #include "rules/career/roster.h"
 
@@ -98,6 +99,7 @@ frmRosters::frmRosters(CareerWindows& career, QWidget* parent)
     connect(f, &QPushButton::clicked, this, &frmRosters::DisplayFinal32);
     row->addStretch(1);
     m_cmdContinue = add(QStringLiteral("cmdContinue"), QStringLiteral("CONTINUE"));
+    m_cmdContinue->setDefault(true); // Return plays the next round
     connect(m_cmdContinue, &QPushButton::clicked, this, &frmRosters::cmdContinue_Click);
     box->addLayout(row);
     m_cmdE->setEnabled(eliminatorEnabled(career.state().career.tournamentNo));
@@ -207,10 +209,10 @@ void frmRosters::apply(const DrawStep& step)
 void frmRosters::playCareerMatch(const CareerMatch& match)
 {
     QMessageBox::information(this, QStringLiteral("VANTORELLE!"), QString::fromStdString(match.length.message));
-    showMinimized();
-    // Where windows cannot be minimised, the board still comes to the front.
-    m_career.main().raise();
-    m_career.main().activateWindow();
+    // A window minimised on its own is not enough: where the desktop keeps a
+    // dialog above the window it belongs to (most window managers do), a
+    // minimised draw stays over the board or takes the board down with it.
+    standAsideForMatch();
     m_tmrHuman->start();
     QPointer<frmRosters> self(this);
     frmDarts* main = &m_career.main();
@@ -223,13 +225,33 @@ void frmRosters::playCareerMatch(const CareerMatch& match)
             if (!self)
                 return;
             self->m_rs.strWinner = upperCase(result.name);
-            if (main->disguised())
-                return; // the boss is watching: the draw comes back with the window
-            self->showNormal();
-            self->raise();
-            self->activateWindow();
+            if (main->disguised()) {
+                // The boss is watching: the draw waits with the other windows
+                // and comes back with them.
+                self->m_away = false;
+                disguiseWindow(self, main->windowIcon());
+                return;
+            }
+            self->comeBack();
         });
     });
+}
+
+void frmRosters::standAsideForMatch()
+{
+    m_away = true;
+    hide();
+    frmDarts& main = m_career.main();
+    main.raise();
+    main.activateWindow();
+}
+
+void frmRosters::comeBack()
+{
+    m_away = false;
+    showNormal();
+    raise();
+    activateWindow();
 }
 
 void frmRosters::closeEvent(QCloseEvent* e)
@@ -243,6 +265,7 @@ void frmRosters::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
+    m_away = false; // closed: no longer the draw of the career, even out of sight
     e->accept();
 }
 

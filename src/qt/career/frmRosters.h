@@ -29,6 +29,13 @@ public:
     // One tick of tmrHuman.
     void tmrHuman_Timer();
 
+    // While the career player's match is played the draw window is out of
+    // sight, so that nothing covers the board; it comes back, in front, when
+    // the match hands back its winner.
+    void standAsideForMatch();
+    void comeBack();
+    bool awayForMatch() const { return m_away; }
+
     RostersState& rostersState() { return m_rs; }
     const Ladder& ladder() const { return m_ladder; }
 
@@ -53,6 +60,7 @@ private:
     QPushButton* m_cmdContinue = nullptr;
     QPushButton* m_cmdE = nullptr;
     QTimer* m_tmrHuman = nullptr;
+    bool m_away = false;
 };
 
 } // namespace vantorelle

@@ -111,6 +111,7 @@ frmSchedule::frmSchedule(CareerWindows& career, QWidget* parent)
                               QStringLiteral("Command2"), m_lblAve, &m_cmdAveDown, &m_cmdAveUp);
     row->addStretch(1);
     auto* cont = button(this, QStringLiteral("cmdContinue"), QStringLiteral("CONTINUE"));
+    cont->setDefault(true); // Return goes on, as CONTINUE is what the window is for
     row->addWidget(cont);
     grid->addLayout(row, kTournaments + 2, 0, 1, 5);
 
