@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -76,6 +77,7 @@ NetworkWindows::~NetworkWindows()
     if (m_play)
         m_play->disconnect(this);
     m_play.reset();
+    delete m_lobby.data(); // a window of its own: nobody else deletes it
 }
 
 frmDPlayDevices* NetworkWindows::devices() const
@@ -151,10 +153,48 @@ void NetworkWindows::ReDisplay()
 
 void NetworkWindows::openLobby(bool withChallenge)
 {
-    m_lobby = new frmStart(*this, &m_main);
+    // The lobby is a window of its own, not one that belongs to the main
+    // window: the desktop keeps a window that belongs to another above it,
+    // and the lobby would sit on the board for the whole match.
+    m_lobby = new frmStart(*this, nullptr);
     m_lobby->setAttribute(Qt::WA_DeleteOnClose);
     m_lobby->challengeButton()->setVisible(withChallenge);
     m_lobby->show();
+    keepLobbyOffTheBoard(false);
+}
+
+void NetworkWindows::keepLobbyOffTheBoard(bool raiseBoard)
+{
+    if (!lobby()) {
+        if (raiseBoard) {
+            m_main.raise();
+            m_main.activateWindow();
+        }
+        return;
+    }
+    QWidget* lobbyWindow = m_lobby;
+    const QRect mainFrame = m_main.frameGeometry();
+    const QRect frame = lobbyWindow->frameGeometry();
+    if (QScreen* screen = m_main.screen(); screen && frame.intersects(mainFrame)) {
+        // Beside the main window where the screen has room: right, left,
+        // below, above; otherwise the board is raised over it.
+        const QRect room = screen->availableGeometry();
+        const QPoint places[] = {
+            {mainFrame.right() + 1, qBound(room.top(), mainFrame.top(), room.bottom() - frame.height())},
+            {mainFrame.left() - frame.width(), qBound(room.top(), mainFrame.top(), room.bottom() - frame.height())},
+            {qBound(room.left(), mainFrame.left(), room.right() - frame.width()), mainFrame.bottom() + 1},
+            {qBound(room.left(), mainFrame.left(), room.right() - frame.width()), mainFrame.top() - frame.height()},
+        };
+        for (const QPoint& at : places)
+            if (room.contains(QRect(at, frame.size()))) {
+                lobbyWindow->move(at);
+                break;
+            }
+    }
+    if (!raiseBoard)
+        return;
+    m_main.raise();
+    m_main.activateWindow();
 }
 
 void NetworkWindows::dropSession()
@@ -208,6 +248,7 @@ void NetworkWindows::StartANetworkGame(const QString& opponent)
     if (m_play)
         m_play->DisableJoin();
     m_main.prepareNetworkGame(m_ownName.toStdString(), opponent.toStdString(), m_st.match.isChallenger);
+    keepLobbyOffTheBoard(true);
 }
 
 void NetworkWindows::CheckMessages()
@@ -498,6 +539,7 @@ frmStart::frmStart(NetworkWindows& net, QWidget* parent) : QDialog(parent), m_ne
     grid->addWidget(m_cmdChallenge, 3, 2);
     connect(send, &QPushButton::clicked, this, &frmStart::cmdSendText_Click);
     connect(m_txtChat, &QLineEdit::returnPressed, this, &frmStart::cmdSendText_Click);
+    m_txtChat->setFocus(); // a player in the lobby types to chat at once
     connect(m_cmdChallenge, &QPushButton::clicked, this, &frmStart::cmdChallenge_Click);
     if (DirPlay* play = net.session()) {
         connect(play, &DirPlay::chatReceived, this, &frmStart::AddTheText);

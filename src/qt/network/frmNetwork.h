@@ -69,6 +69,9 @@ private:
     // The lobby over the session just made or joined; withChallenge shows Start Game.
     void openLobby(bool withChallenge);
     void backToMainMenu(const QString& why);
+    // Moves the lobby beside the main window where the screen has room; with
+    // raiseBoard (a match begins) the board comes to the front as well.
+    void keepLobbyOffTheBoard(bool raiseBoard);
 
     GameState& m_st;
     frmDarts& m_main;
