@@ -136,11 +136,15 @@ TEST(CommandKeys, DigitOpensScoreEntryForARealBoardPlayer)
         auto* score = w->findChild<QLineEdit*>(QStringLiteral("txtScore"));
         EXPECT_EQ(score->text(), "1");
         EXPECT_FALSE(w->findChild<QLineEdit*>(QStringLiteral("txtDbl"))->isVisible()); // 501 left
-        // 179 is refused: the score is selected and nothing is booked.
+        // 179 is refused: the score is selected, the window says why and nothing is booked.
         score->setText(QStringLiteral("179"));
         w->OKButton_Click();
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(score->selectedText(), "179");
+        auto* why = w->findChild<QLabel*>(QStringLiteral("lblWhy"));
+        ASSERT_NE(why, nullptr);
+        EXPECT_TRUE(why->isVisible());
+        EXPECT_EQ(why->text(), "No three darts score 179.");
         score->setText(QStringLiteral("abc"));
         w->OKButton_Click();
         EXPECT_EQ(score->selectedText(), "abc");

@@ -79,6 +79,27 @@ TEST(ScoreEntry, CheckoutsNeedAFinishingDartAndADartAtADouble)
     EXPECT_FALSE(reachable(1, 3, true));
 }
 
+TEST(ScoreEntry, ARefusedTurnSaysWhy)
+{
+    auto why = [](const std::string& darts, const std::string& score, const std::string& dbl, int remaining) {
+        return checkScoreEntry({darts, score, dbl}, remaining).why;
+    };
+    EXPECT_EQ(why("3", "179", "0", 501), "No three darts score 179.");
+    EXPECT_EQ(why("3", "163", "0", 501), "No three darts score 163.");
+    EXPECT_EQ(why("2", "121", "0", 501), "No two darts score 121.");
+    EXPECT_EQ(why("1", "23", "0", 501), "No dart scores 23.");
+    EXPECT_EQ(why("3", "181", "0", 501), "No three darts score 181.");
+    EXPECT_EQ(why("1", "41", "1", 41), "No dart finishes 41 on a double.");
+    EXPECT_EQ(why("3", "169", "1", 169), "No three darts finish 169 on a double.");
+    EXPECT_EQ(why("3", "39", "0", 40), "That would leave 1: a bust is entered as 0.");
+    EXPECT_EQ(why("3", "41", "0", 40), "Only 40 left: a bust is entered as 0.");
+    EXPECT_EQ(why("3", "40", "0", 40), "A checkout needs a dart at a double.");
+    EXPECT_EQ(why("x", "60", "0", 501), "Type the darts thrown: 1, 2 or 3.");
+    EXPECT_EQ(why("1", "20", "2", 40), "Darts at a double: 0 to 1.");
+    // A turn that can be booked has nothing to say.
+    EXPECT_EQ(why("3", "40", "1", 40), "");
+}
+
 class TypedTurns : public MatchFixture {};
 
 TEST_F(TypedTurns, BookedIntoTheMatchAndAWonLeg)

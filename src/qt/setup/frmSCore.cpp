@@ -72,10 +72,16 @@ frmSCore::frmSCore(const MatchState& match, MatchEngine& engine, const QString& 
     grid->addWidget(m_txtScore, 1, 1);
     grid->addWidget(m_lblDbl, 2, 0);
     grid->addWidget(m_txtDbl, 2, 1);
+    m_lblWhy = new QLabel(this);
+    m_lblWhy->setObjectName(QStringLiteral("lblWhy"));
+    m_lblWhy->setWordWrap(true);
+    m_lblWhy->setStyleSheet(QStringLiteral("color: rgb(200,0,0);"));
+    m_lblWhy->hide();
+    grid->addWidget(m_lblWhy, 3, 0, 1, 2);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    grid->addWidget(ok, 3, 1);
+    grid->addWidget(ok, 4, 1);
     connect(ok, &QPushButton::clicked, this, &frmSCore::OKButton_Click);
 
     auto* filter = new SelectOnFocus(this);
@@ -91,8 +97,11 @@ frmSCore::frmSCore(const MatchState& match, MatchEngine& engine, const QString& 
     m_txtScore->setCursorPosition(static_cast<int>(m_txtScore->text().size()));
 }
 
-void frmSCore::select(QLineEdit* field)
+void frmSCore::select(QLineEdit* field, const QString& why)
 {
+    // The entry stays open with the field to mend selected, and says why.
+    m_lblWhy->setText(why);
+    m_lblWhy->setVisible(!why.isEmpty());
     field->setFocus();
     field->selectAll();
 }
@@ -104,15 +113,16 @@ void frmSCore::OKButton_Click()
     entry.score = m_txtScore->text().toStdString();
     entry.dartsAtDouble = m_txtDbl->text().toStdString();
     const ScoreCheck c = checkScoreEntry(entry, m_match.player(m_match.currentPlayer).score);
+    const QString why = QString::fromStdString(c.why);
     switch (c.refuse) {
     case ScoreField::Darts:
-        select(m_txtDarts);
+        select(m_txtDarts, why);
         return;
     case ScoreField::Score:
-        select(m_txtScore);
+        select(m_txtScore, why);
         return;
     case ScoreField::Double:
-        select(m_txtDbl);
+        select(m_txtDbl, why);
         return;
     case ScoreField::None:
         break;

@@ -19,7 +19,7 @@ public:
     void OKButton_Click();
 
 private:
-    void select(QLineEdit* field);
+    void select(QLineEdit* field, const QString& why);
 
     const MatchState& m_match;
     MatchEngine& m_engine;
@@ -27,6 +27,7 @@ private:
     QLineEdit* m_txtScore = nullptr;
     QLineEdit* m_txtDbl = nullptr;
     QLabel* m_lblDbl = nullptr;
+    QLabel* m_lblWhy = nullptr; // why the last entry was refused
 };
 
 } // namespace vantorelle

@@ -1,5 +1,6 @@
 #include "rules/setup/scoreentry.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -77,41 +78,59 @@ bool reachable(int total, int darts, bool finishing)
     return (finishing ? t.finishing : t.byDarts)[static_cast<std::size_t>(darts)][static_cast<std::size_t>(total)];
 }
 
+namespace {
+
+// "No dart scores 61.", "No two darts score 121.", "No three darts finish 169 on a double."
+std::string cannotMake(int darts, int score, bool finishing)
+{
+    static const char* const kDarts[] = {"No dart", "No dart", "No two darts", "No three darts"};
+    const std::string who = kDarts[std::clamp(darts, 0, 3)];
+    const char* verb = darts <= 1 ? (finishing ? " finishes " : " scores ") : (finishing ? " finish " : " score ");
+    return who + verb + std::to_string(score) + (finishing ? " on a double." : ".");
+}
+
+} // namespace
+
 ScoreCheck checkScoreEntry(const ScoreEntry& entry, int remaining)
 {
     ScoreCheck c;
     const auto darts = wholeNumber(entry.darts);
     const auto score = wholeNumber(entry.score);
     const auto dbl = wholeNumber(entry.dartsAtDouble);
-    auto refuse = [&c](ScoreField f) {
+    auto refuse = [&c](ScoreField f, std::string why) {
         c.refuse = f;
+        c.why = std::move(why);
         return c;
     };
     if (!darts)
-        return refuse(ScoreField::Darts);
+        return refuse(ScoreField::Darts, "Type the darts thrown: 1, 2 or 3.");
     if (!score)
-        return refuse(ScoreField::Score);
+        return refuse(ScoreField::Score, "Type the score as a number.");
     if (!dbl)
-        return refuse(ScoreField::Double);
+        return refuse(ScoreField::Double, "Type the darts at a double as a number.");
     // A turn is one to three darts.
     if (*darts > 3 || *darts < 1)
-        return refuse(ScoreField::Darts);
+        return refuse(ScoreField::Darts, "A turn is 1, 2 or 3 darts.");
     if (*dbl > 3)
-        return refuse(ScoreField::Double);
-    if (*score < 0 || *score > 180 || *score > 60 * *darts)
-        return refuse(ScoreField::Score);
+        return refuse(ScoreField::Double, "A turn has at most 3 darts at a double.");
+    if (*score < 0)
+        return refuse(ScoreField::Score, "A score cannot be below 0.");
+    if (*score > 180 || *score > 60 * *darts)
+        return refuse(ScoreField::Score, cannotMake(*darts, *score, false));
     for (const char* impossible : {"172", "173", "175", "176", "178", "179"})
         if (entry.score == impossible)
-            return refuse(ScoreField::Score);
+            return refuse(ScoreField::Score, cannotMake(3, *score, false));
     if (*dbl < 0 || *dbl > *darts)
-        return refuse(ScoreField::Double);
-    if (*score == remaining - 1 || *score > remaining)
-        return refuse(ScoreField::Score);
+        return refuse(ScoreField::Double, "Darts at a double: 0 to " + std::to_string(*darts) + ".");
+    if (*score == remaining - 1)
+        return refuse(ScoreField::Score, "That would leave 1: a bust is entered as 0.");
+    if (*score > remaining)
+        return refuse(ScoreField::Score, "Only " + std::to_string(remaining) + " left: a bust is entered as 0.");
     c.checkout = *score == remaining;
     if (!reachable(*score, *darts, c.checkout))
-        return refuse(ScoreField::Score);
+        return refuse(ScoreField::Score, cannotMake(*darts, *score, c.checkout));
     if (c.checkout && *dbl <= 0)
-        return refuse(ScoreField::Double);
+        return refuse(ScoreField::Double, "A checkout needs a dart at a double.");
     c.darts = *darts;
     c.score = *score;
     c.dartsAtDouble = *dbl;

@@ -18,6 +18,7 @@ struct ScoreCheck {
     int score = 0;
     int dartsAtDouble = 0;
     bool checkout = false;
+    std::string why; // for a refused turn, the reason in words for the player
 };
 
 // Checks a typed turn against the rules of a three-dart turn and the player's
