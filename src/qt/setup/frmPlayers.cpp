@@ -1,5 +1,7 @@
 #include "qt/setup/frmPlayers.h"
 
+#include "qt/app/settings.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -120,6 +122,8 @@ void frmPlayers::cmdOK_Click()
     m_st.career.careerName = check.choice->name1;
     m_st.match.player2Name = check.choice->name2;
     m_st.settings.savedPlayer1Name = m_st.career.careerName;
+    // Offered again the next time the game is started, as the network window does.
+    savePlayer1(QString::fromStdString(m_st.career.careerName));
     m_st.match.player(1).realBoard = m_chk1->isChecked();
     m_st.match.player(2).realBoard = m_second && m_chk2->isChecked();
     m_st.career.playerAverage = check.choice->average;
