@@ -1,0 +1,45 @@
+#pragma once
+#include <sqlite3.h>
+
+#include <span>
+#include <string>
+
+namespace vantorelle::store {
+
+// The schema's version this program writes (PRAGMA user_version).
+inline constexpr int kSchemaVersion = 1;
+
+// The steps from version n to n + 1, step n at index n.
+std::span<const char* const> migrations();
+
+// Why a call failed, as SQLite and the system said it.
+struct Failure {
+    int code = SQLITE_OK; // extended result code
+    int sysErrno = 0;     // the system's errno behind it, when there was one
+};
+// What the connection's last call failed with.
+Failure lastFailure(sqlite3* db);
+
+// The player's words for a failure: "The match records cannot be written
+// (the disk is full)." writing: while recording; else while opening or reading.
+std::string describe(const Failure& f, bool writing);
+
+// Fixed messages.
+inline constexpr const char* kNewerFile =
+    "The match records were written by a newer version of the game; they are left as they are.";
+inline constexpr const char* kNotRecords =
+    "The match records file belongs to another program; it is left as it is.";
+inline constexpr const char* kDamaged = "The match records cannot be read (the file is damaged).";
+inline constexpr const char* kNotOpen = "The match records are not open.";
+
+// Brings the file from its version to steps.size(), one transaction a step.
+// ok, or the failure of the step that could not be made (the file keeps the
+// version before it).
+bool migrate(sqlite3* db, std::span<const char* const> steps, Failure& failed);
+
+// The file's header says it holds more pages than it has: it was cut short.
+// Asked only when no WAL or rollback journal lies beside it (SQLite mends a
+// checkpoint that a crash cut short from those).
+bool looksTruncated(const std::string& path);
+
+} // namespace vantorelle::store
