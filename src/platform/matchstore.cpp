@@ -2,7 +2,8 @@
 
 #include <sqlite3.h>
 
-#include <limits>
+#include <cerrno>
+#include <filesystem>
 
 #include "platform/sqlitestatement.h"
 #include "platform/storerows.h"
@@ -81,17 +82,28 @@ void MatchStore::close()
 StoreResult MatchStore::open(const std::string& path)
 {
     close();
-    if (store::looksTruncated(path))
+    const store::FileHeader header = store::readHeader(path);
+    if (header.truncated)
         return StoreResult::failed(store::kDamaged);
+    if (header.userVersion > store::kSchemaVersion)
+        return StoreResult::failed(store::kNewerFile);
     sqlite3* db = nullptr;
+    errno = 0;
     const int rc =
         sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     auto fail = [&](std::string why) {
         sqlite3_close_v2(db);
         return StoreResult::failed(std::move(why));
     };
-    if (rc != SQLITE_OK)
-        return fail(store::describe(store::lastFailure(db), false));
+    if (rc != SQLITE_OK) {
+        // Making a new file in a folder that cannot be written leaves no errno to tell it by.
+        std::error_code ec;
+        const std::filesystem::path file(path);
+        if ((rc & 0xFF) == SQLITE_CANTOPEN && !std::filesystem::exists(file, ec) &&
+            std::filesystem::is_directory(file.parent_path().empty() ? "." : file.parent_path(), ec))
+            return fail(store::kReadOnly);
+        return fail(store::describe(store::lastFailure(db), store::Doing::Opening));
+    }
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, kBusyMilliseconds);
     // Until the file is known to be ours and of a version we know, closing it
@@ -110,21 +122,21 @@ StoreResult MatchStore::open(const std::string& path)
     const store::Failure readFailed = store::lastFailure(db);
     sqlite3_finalize(s);
     if (version < 0)
-        return fail(store::describe(readFailed, false));
+        return fail(store::describe(readFailed, store::Doing::Opening));
     if (version > store::kSchemaVersion)
         return fail(store::kNewerFile);
     if (version == 0 && tables > 0)
         return fail(store::kNotRecords);
     if (sqlite3_db_readonly(db, "main") == 1)
-        return fail("The match records cannot be written (the file or its folder is read-only).");
+        return fail(store::kReadOnly);
 
     store::Failure failed;
     if (!exec(db, "PRAGMA journal_mode = WAL") || !exec(db, "PRAGMA synchronous = NORMAL") ||
         !exec(db, ("PRAGMA wal_autocheckpoint = " + std::to_string(kWalPages)).c_str()) ||
         !exec(db, "PRAGMA journal_size_limit = 4194304"))
-        return fail(store::describe(store::lastFailure(db), true));
+        return fail(store::describe(store::lastFailure(db), store::Doing::Writing));
     if (!store::migrate(db, store::migrations(), failed))
-        return fail(store::describe(failed, true));
+        return fail(store::describe(failed, store::Doing::Writing));
     sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
     m_db = db;
     m_cache = std::make_unique<store::StatementCache>(db);
@@ -146,6 +158,7 @@ StoreResult MatchStore::write(F&& body)
     if (!m_problem.empty())
         return StoreResult::failed(m_problem);
     std::optional<Trouble> trouble;
+    errno = 0;
     if (!exec(m_db, "BEGIN IMMEDIATE"))
         trouble = sqliteTrouble(m_db);
     else if (!(trouble = body()) && !exec(m_db, "COMMIT"))
@@ -154,7 +167,8 @@ StoreResult MatchStore::write(F&& body)
         return {};
     if (!sqlite3_get_autocommit(m_db))
         exec(m_db, "ROLLBACK");
-    return refuse(trouble->refused.empty() ? store::describe(trouble->failure, true) : trouble->refused);
+    return refuse(trouble->refused.empty() ? store::describe(trouble->failure, store::Doing::Writing)
+                                           : trouble->refused);
 }
 
 Loaded<std::int64_t> MatchStore::beginMatch(const MatchRecord& match)

@@ -54,13 +54,7 @@ StoreResult MatchStore::readFailure() const
 {
     if (!m_db)
         return StoreResult::failed(store::kNotOpen);
-    const store::Failure f = store::lastFailure(m_db);
-    const std::string words = store::describe(f, false);
-    // "cannot be opened" reads better as "cannot be read" once the file is open.
-    const std::string opened = "The match records cannot be opened (";
-    if (words.starts_with(opened))
-        return StoreResult::failed("The match records cannot be read (" + words.substr(opened.size()));
-    return StoreResult::failed(words);
+    return StoreResult::failed(store::describe(store::lastFailure(m_db), store::Doing::Reading));
 }
 
 Loaded<std::vector<std::string>> MatchStore::playerNames()

@@ -146,25 +146,34 @@ std::span<const char* const> migrations()
 
 Failure lastFailure(sqlite3* db)
 {
-    return {sqlite3_extended_errcode(db), sqlite3_system_errno(db)};
+    Failure f{sqlite3_extended_errcode(db), sqlite3_system_errno(db)};
+    const int primary = f.code & 0xFF;
+    if (f.sysErrno == 0 && (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN || primary == SQLITE_FULL))
+        f.sysErrno = errno;
+    return f;
 }
 
-std::string describe(const Failure& f, bool writing)
+std::string describe(const Failure& f, Doing doing)
 {
     const int primary = f.code & 0xFF;
-    const std::string cannot = writing ? "The match records cannot be written (" : "The match records cannot be opened (";
-    if (primary == SQLITE_FULL || f.sysErrno == ENOSPC || f.sysErrno == EFBIG
-#ifdef EDQUOT
-        || f.sysErrno == EDQUOT
-#endif
-    )
-        return cannot + "the disk is full).";
+    const bool systemSaid = primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN;
+    const int e = systemSaid ? f.sysErrno : 0;
+    const std::string cannotWrite = "The match records cannot be written (";
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
         return "The match records are in use by another copy of the game.";
     if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB)
         return kDamaged;
-    if (primary == SQLITE_READONLY || f.sysErrno == EACCES || f.sysErrno == EPERM || f.sysErrno == EROFS)
-        return cannot + "the file or its folder is read-only).";
+    if (primary == SQLITE_FULL || e == ENOSPC || e == EFBIG
+#ifdef EDQUOT
+        || e == EDQUOT
+#endif
+    )
+        return cannotWrite + "the disk is full).";
+    if (primary == SQLITE_READONLY || e == EACCES || e == EPERM || e == EROFS)
+        return kReadOnly;
+    const std::string cannot = doing == Doing::Writing   ? cannotWrite
+                               : doing == Doing::Reading ? "The match records cannot be read ("
+                                                         : "The match records cannot be opened (";
     if (primary == SQLITE_CANTOPEN)
         return cannot + "the file cannot be opened).";
     return cannot + sqlite3_errstr(f.code) + ").";
@@ -190,18 +199,20 @@ bool migrate(sqlite3* db, std::span<const char* const> steps, Failure& failed)
     return true;
 }
 
-bool looksTruncated(const std::string& path)
+FileHeader readHeader(const std::string& path)
 {
-    if (holdsSomething(path + "-wal") || holdsSomething(path + "-journal"))
-        return false;
+    FileHeader header;
     std::ifstream in(path, std::ios::binary);
     unsigned char h[100] = {};
     if (!in.read(reinterpret_cast<char*>(h), sizeof h))
-        return false; // empty or tiny: SQLite tells what it is
+        return header; // empty or tiny: SQLite tells what it is
+    if (std::string_view(reinterpret_cast<const char*>(h), 16) != std::string_view("SQLite format 3\0", 16))
+        return header;
+    header.userVersion = static_cast<int>(bigEndian(h + 60, 4));
+    if (holdsSomething(path + "-wal") || holdsSomething(path + "-journal"))
+        return header;
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
-    if (ec || std::string_view(reinterpret_cast<const char*>(h), 16) != std::string_view("SQLite format 3\0", 16))
-        return false;
     std::uint32_t pageSize = bigEndian(h + 16, 2);
     if (pageSize == 1)
         pageSize = 65536;
@@ -209,9 +220,8 @@ bool looksTruncated(const std::string& path)
     const std::uint32_t pages = bigEndian(h + 28, 4);
     const std::uint32_t validFor = bigEndian(h + 92, 4);
     // The page count is only kept by writers since 3.7.0, who mark it so.
-    if (validFor != changes || pages == 0)
-        return false;
-    return static_cast<std::uintmax_t>(pages) * pageSize > size;
+    header.truncated = !ec && validFor == changes && pages > 0 && static_cast<std::uintmax_t>(pages) * pageSize > size;
+    return header;
 }
 
 } // namespace vantorelle::store

@@ -79,7 +79,7 @@ private:
         if (t.checkout) {
             remaining = {startScore(match.game), startScore(match.game)};
             ++match.legs[t.key.player == 2 ? 1 : 0];
-        } else {
+        } else if (startScore(match.game) > 0) {
             left(t.key.player) -= t.score;
         }
         turns.push_back(std::move(t));
