@@ -139,8 +139,7 @@ static void BM_RecordsAllFigures(benchmark::State& state)
     }
     state.counters["matches"] = static_cast<double>(rows);
     state.counters["darts_in_store"] = static_cast<double>(big.darts);
-    state.counters["MB_per_1000_matches"] =
-        static_cast<double>(std::filesystem::file_size(big.file)) / 1e6 / 10;
+    state.counters["MB_per_1000_matches"] = static_cast<double>(std::filesystem::file_size(big.file)) / 1e6 / 10;
     state.counters["build_s"] = big.seconds;
 }
 BENCHMARK(BM_RecordsAllFigures)->Unit(benchmark::kMillisecond);

@@ -113,8 +113,8 @@ StoreResult MatchStore::open(const std::string& path)
     sqlite3_stmt* s = nullptr;
     int version = -1;
     int tables = 0;
-    if (sqlite3_prepare_v2(db, "SELECT (SELECT user_version FROM pragma_user_version), count(*) FROM sqlite_master",
-                           -1, &s, nullptr) == SQLITE_OK &&
+    if (sqlite3_prepare_v2(db, "SELECT (SELECT user_version FROM pragma_user_version), count(*) FROM sqlite_master", -1,
+                           &s, nullptr) == SQLITE_OK &&
         sqlite3_step(s) == SQLITE_ROW) {
         version = sqlite3_column_int(s, 0);
         tables = sqlite3_column_int(s, 1);
@@ -150,8 +150,7 @@ StoreResult MatchStore::refuse(std::string why)
     return StoreResult::failed(m_problem);
 }
 
-template <class F>
-StoreResult MatchStore::write(F&& body)
+template <class F> StoreResult MatchStore::write(F&& body)
 {
     if (!m_db)
         return StoreResult::failed(store::kNotOpen);
@@ -185,7 +184,10 @@ Loaded<std::int64_t> MatchStore::beginMatch(const MatchRecord& match)
         m.bind(1, match.started).bind(2, static_cast<int>(match.kind)).bind(3, match.game);
         m.bind(4, match.setsToWin).bind(5, match.legsToWin);
         if (match.career)
-            m.bind(6, match.career->player).bind(7, match.career->tournamentNo).bind(8, match.career->tournament).bind(9, match.career->stage);
+            m.bind(6, match.career->player)
+                .bind(7, match.career->tournamentNo)
+                .bind(8, match.career->tournament)
+                .bind(9, match.career->stage);
         if (!m.run())
             return sqliteTrouble(m_db);
         id.value = sqlite3_last_insert_rowid(m_db);
@@ -314,8 +316,8 @@ std::optional<MatchStore::Trouble> MatchStore::endMatch(std::int64_t matchId, Ou
 StoreResult MatchStore::finishMatch(std::int64_t matchId, const MatchEnd& end)
 {
     const bool sound = end.winner >= 0 && end.winner <= 2 && end.ended >= 0 &&
-                       (!end.practiceResult || *end.practiceResult == *end.practiceResult) &&
-                       end.sets[0] >= 0 && end.sets[1] >= 0 && end.legs[0] >= 0 && end.legs[1] >= 0;
+                       (!end.practiceResult || *end.practiceResult == *end.practiceResult) && end.sets[0] >= 0 &&
+                       end.sets[1] >= 0 && end.legs[0] >= 0 && end.legs[1] >= 0;
     if (!sound)
         return m_db ? refuse(refusal("the match's end is out of range")) : StoreResult::failed(store::kNotOpen);
     const StoreResult r = write([&]() -> std::optional<Trouble> {
@@ -358,8 +360,8 @@ StoreResult MatchStore::abandonInterrupted(std::int64_t now)
     const StoreResult r = write([&]() -> std::optional<Trouble> {
         std::vector<MatchRecord> left;
         {
-            static const std::string sql = "SELECT " + store::matchSelectList() + store::matchJoins() +
-                                           " WHERE m.outcome = 0 ORDER BY m.id";
+            static const std::string sql =
+                "SELECT " + store::matchSelectList() + store::matchJoins() + " WHERE m.outcome = 0 ORDER BY m.id";
             Statement s = m_cache->get(sql.c_str());
             int rc;
             while ((rc = s.step()) == SQLITE_ROW) {

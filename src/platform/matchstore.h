@@ -27,8 +27,7 @@ struct StoreResult {
 };
 
 // A value read from the store, or why it could not be read.
-template <class T>
-struct Loaded {
+template <class T> struct Loaded {
     T value{};
     StoreResult result;
     explicit operator bool() const { return result.ok; }
@@ -41,7 +40,7 @@ enum class Period { LastMatch, Last10, Last30Days, All };
 struct Selection {
     std::string name; // compared upper-cased, as the game compares names
     Period period = Period::All;
-    std::int64_t now = 0; // seconds since 1970, UTC: where the thirty days end
+    std::int64_t now = 0;                   // seconds since 1970, UTC: where the thirty days end
     std::optional<records::MatchKind> kind; // only matches of this kind
 };
 
@@ -148,12 +147,10 @@ public:
     struct Trouble;
 
 private:
-
     StoreResult refuse(std::string why);
     StoreResult readFailure() const;
     // Runs body in one transaction; trouble rolls it back and stops the recording.
-    template <class F>
-    StoreResult write(F&& body);
+    template <class F> StoreResult write(F&& body);
     std::optional<Trouble> insertTurn(std::int64_t matchId, const records::TurnRecord& turn, bool complete);
     std::optional<Trouble> endMatch(std::int64_t matchId, records::Outcome outcome, const MatchEnd& end);
     std::optional<Trouble> storeFigures(std::int64_t matchId, bool clear);

@@ -64,7 +64,8 @@ public:
     std::string text(int col) const
     {
         const auto* p = sqlite3_column_text(m_s, col);
-        return p ? std::string(reinterpret_cast<const char*>(p), static_cast<std::size_t>(sqlite3_column_bytes(m_s, col)))
+        return p ? std::string(reinterpret_cast<const char*>(p),
+                               static_cast<std::size_t>(sqlite3_column_bytes(m_s, col)))
                  : std::string();
     }
     sqlite3_stmt* raw() const { return m_s; }

@@ -115,7 +115,8 @@ bool exec(sqlite3* db, const char* sql)
 bool readVersion(sqlite3* db, int& version)
 {
     sqlite3_stmt* s = nullptr;
-    bool ok = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW;
+    bool ok =
+        sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW;
     if (ok)
         version = sqlite3_column_int(s, 0);
     sqlite3_finalize(s);

@@ -32,8 +32,7 @@ std::string describe(const Failure& f, Doing doing);
 // Fixed messages.
 inline constexpr const char* kNewerFile =
     "The match records were written by a newer version of the game; they are left as they are.";
-inline constexpr const char* kNotRecords =
-    "The match records file belongs to another program; it is left as it is.";
+inline constexpr const char* kNotRecords = "The match records file belongs to another program; it is left as it is.";
 inline constexpr const char* kDamaged = "The match records cannot be read (the file is damaged).";
 inline constexpr const char* kNotOpen = "The match records are not open.";
 inline constexpr const char* kReadOnly = "The match records cannot be written (the file or its folder is read-only).";

@@ -60,9 +60,8 @@ TEST(RecordCharts, TheTrendHasAPointPerMatchWithDartsInTheOrderPlayed)
 
 TEST(RecordCharts, TheHeatMapBinsTheSquareAroundTheBoardAndFiltersByTheAimedBed)
 {
-    std::vector<HeatDart> darts{{2595, 2595, "S50"}, {2600, 2600, "S50"}, {635, 635, "T20"},
-                                {4554, 4554, "T20"}, {4555, 2595, "T20"}, {634, 2595, ""},
-                                {2595, 1430, "T20"}};
+    std::vector<HeatDart> darts{{2595, 2595, "S50"}, {2600, 2600, "S50"}, {635, 635, "T20"},  {4554, 4554, "T20"},
+                                {4555, 2595, "T20"}, {634, 2595, ""},     {2595, 1430, "T20"}};
     const HeatMap all = heatMap(darts);
     EXPECT_EQ(all.total, 5);
     EXPECT_EQ(all.outside, 2);
@@ -83,12 +82,12 @@ TEST(RecordCharts, TheHeatMapBinsTheSquareAroundTheBoardAndFiltersByTheAimedBed)
 TEST(RecordCharts, CareerFormFollowsEachTournamentToItsFurthestRound)
 {
     std::vector<PlayerMatch> rows{
-        careerMatch(1, 1, "Q1", true), careerMatch(2, 1, "Q2", false),                            // DNQ
-        careerMatch(3, 2, "EL", true),                                                              // ROUND 1, not played
+        careerMatch(1, 1, "Q1", true),      careerMatch(2, 1, "Q2", false), // DNQ
+        careerMatch(3, 2, "EL", true),                                      // ROUND 1, not played
         careerMatch(4, 3, "F1", true, 600), careerMatch(5, 3, "F2", true, 300), careerMatch(6, 3, "F3", true),
-        careerMatch(7, 3, "F4", true), careerMatch(8, 3, "F5", true),                               // CHAMPION
-        careerMatch(9, 3, "F1", false),                                                             // a new season
-        careerMatch(10, 4, "F4", false), careerMatch(11, 4, "F4", false),                           // replayed
+        careerMatch(7, 3, "F4", true),      careerMatch(8, 3, "F5", true),   // CHAMPION
+        careerMatch(9, 3, "F1", false),                                      // a new season
+        careerMatch(10, 4, "F4", false),    careerMatch(11, 4, "F4", false), // replayed
     };
     rows[9].match.outcome = Outcome::Abandoned;
     rows[9].match.winner = 0;
@@ -112,10 +111,13 @@ TEST(RecordCharts, CareerFormFollowsEachTournamentToItsFurthestRound)
 
 TEST(RecordCharts, PracticeBestsAreLowestForTheClockAndHighestOtherwise)
 {
-    std::vector<MatchRecord> sessions{practice(1, "CLOCK/DOUBLES", 40), practice(2, "CLOCK/DOUBLES", 35),
+    std::vector<MatchRecord> sessions{practice(1, "CLOCK/DOUBLES", 40),
+                                      practice(2, "CLOCK/DOUBLES", 35),
                                       practice(3, "CLOCK/DOUBLES", 20, Outcome::Abandoned),
-                                      practice(4, "BOBS27", 120), practice(5, "BOBS27", 300, Outcome::Playing),
-                                      practice(6, "BOBS27", 150), practice(7, "BOBS27", 150)};
+                                      practice(4, "BOBS27", 120),
+                                      practice(5, "BOBS27", 300, Outcome::Playing),
+                                      practice(6, "BOBS27", 150),
+                                      practice(7, "BOBS27", 150)};
     sessions[2].practiceResult = 20;
     const auto history = practiceHistory(sessions);
     ASSERT_EQ(history.at("CLOCK/DOUBLES").size(), 2u);

@@ -65,7 +65,7 @@ TEST(RecordTurns, TheCounterNumbersLegsAcrossSetsAndForgetsTurnsTakenBack)
     MatchBuilder b("301", 2, 2);
     b.thrown(1, {"T20", "T20", "T20"}).thrown(2, {"S01"}).typed(1, 3, 121, 1); // leg 1 to player 1
     b.thrown(2, {"S01"}).typed(1, 3, 100, 0).typed(2, 3, 300, 1);              // leg 2 to player 2
-    b.typed(1, 3, 301, 1);                                                   // leg 3: the set to player 1
+    b.typed(1, 3, 301, 1);                                                     // leg 3: the set to player 1
     EXPECT_EQ(b.turns[2].key, (TurnKey{1, 1, 1, 2}));
     EXPECT_EQ(b.turns[5].key, (TurnKey{2, 1, 2, 2}));
     EXPECT_EQ(b.turns[6].key, (TurnKey{1, 1, 3, 1}));
@@ -85,9 +85,9 @@ TEST(RecordFigures, AveragesCheckoutsAndDoublesOfALegWithBustsOnADouble)
     b.thrown(2, {"S01", "S01", "S01"});
     b.thrown(1, {"T20", "S13", "S08"}); // 81, 40 left: no dart at a double yet
     b.thrown(2, {"S01", "S01", "S01"});
-    b.thrown(1, {"S20", "D20"});        // at 40 and at 20: D20 busts, two darts at a double
+    b.thrown(1, {"S20", "D20"}); // at 40 and at 20: D20 busts, two darts at a double
     b.thrown(2, {"S01", "S01", "S01"});
-    b.thrown(1, {"D10", "D10"});        // at 40 misses D20, at 20 hits D10
+    b.thrown(1, {"D10", "D10"}); // at 40 misses D20, at 20 hits D10
     b.finish(1);
     const PlayerFigures f = of(b);
     EXPECT_EQ(f.darts, 10);

@@ -161,7 +161,7 @@ TEST(MatchStore, TakingBackALegWinningTurnLeavesTheStoreAsIfItWasNeverRecorded)
     MatchBuilder right("301", 2), wrong("301", 2);
     for (MatchBuilder* b : {&right, &wrong})
         b->thrown(1, {"T20", "T20", "T20"}).thrown(2, {"S01"}).thrown(1, {"T20", "T11"});
-    wrong.thrown(1, {"D14"});           // a leg won by a dart that was never thrown
+    wrong.thrown(1, {"D14"});                    // a leg won by a dart that was never thrown
     right.thrown(1, {"S14"}).thrown(2, {"S20"}); // what was thrown
     right.thrown(1, {"D07"});                    // and the leg won at last
     right.typed(2, 3, 180, 0).typed(1, 3, 180, 0).typed(2, 3, 121, 1);
@@ -220,8 +220,10 @@ TEST(MatchStore, AnEmptyFileIsMigratedAndAStepThatFailsLeavesTheVersionBeforeIt)
     EXPECT_FALSE(store::migrate(db, steps, failed));
     EXPECT_EQ(failed.code & 0xFF, SQLITE_ERROR);
     sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db, "SELECT (SELECT user_version FROM pragma_user_version), "
-                           "(SELECT count(*) FROM sqlite_master WHERE name = 'three')", -1, &s, nullptr);
+    sqlite3_prepare_v2(db,
+                       "SELECT (SELECT user_version FROM pragma_user_version), "
+                       "(SELECT count(*) FROM sqlite_master WHERE name = 'three')",
+                       -1, &s, nullptr);
     ASSERT_EQ(sqlite3_step(s), SQLITE_ROW);
     EXPECT_EQ(sqlite3_column_int(s, 0), 2);
     EXPECT_EQ(sqlite3_column_int(s, 1), 0);
@@ -250,11 +252,11 @@ TEST(MatchStore, RecordsThatAreNotSoundAreRefusedAndStopTheRecording)
     turn.dartList[0].bed = "T21";
     EXPECT_FALSE(store.addTurn(id, turn));
     for (auto change : std::initializer_list<void (*)(MatchRecord&)>{
-             [](MatchRecord& m) { m.players[0].name = "\xC3"; },             // cut UTF-8
-             [](MatchRecord& m) { m.game = "501 "; },                           // not a code
-             [](MatchRecord& m) { m.kind = MatchKind::Career; },                // no round
+             [](MatchRecord& m) { m.players[0].name = "\xC3"; },               // cut UTF-8
+             [](MatchRecord& m) { m.game = "501 "; },                          // not a code
+             [](MatchRecord& m) { m.kind = MatchKind::Career; },               // no round
              [](MatchRecord& m) { m.players[1].kind = PlayerKind::Computer; }, // no class
-             [](MatchRecord& m) { m.players[1].name.clear(); }}) {              // only practice has one player
+             [](MatchRecord& m) { m.players[1].name.clear(); }}) {             // only practice has one player
         MatchRecord m = b.match;
         change(m);
         EXPECT_TRUE(checkMatch(m).has_value());

@@ -107,11 +107,11 @@ TEST(MatchStoreFailure, ADamagedFileIsReportedAndNeverTouched)
         const auto id = store.beginMatch(b.match);
         if (id)
             results.push_back(store.addTurn(id.value, x01Turn({1, 1, 1, 1}, 501, darts({"T20"}))));
-        const auto damaged = std::count_if(results.begin(), results.end(), [](const StoreResult& r) {
-            return !r && r.message == store::kDamaged;
-        });
+        const auto damaged = std::count_if(results.begin(), results.end(),
+                                           [](const StoreResult& r) { return !r && r.message == store::kDamaged; });
         EXPECT_GT(damaged, 0);
-        EXPECT_TRUE(std::all_of(results.begin(), results.end(), [](const StoreResult& r) { return r || !r.message.empty(); }));
+        EXPECT_TRUE(
+            std::all_of(results.begin(), results.end(), [](const StoreResult& r) { return r || !r.message.empty(); }));
     }
     store.close();
 
@@ -233,7 +233,8 @@ TEST(MatchStoreFailure, AFullDiskFailsTheTurnAndKeepsTheTurnsBeforeIt)
             std::signal(SIGXFSZ, SIG_IGN);
             rlimit limit{};
             getrlimit(RLIMIT_FSIZE, &limit);
-            limit.rlim_cur = std::max(std::filesystem::file_size(dir.file()), std::filesystem::file_size(dir.file() + "-wal"));
+            limit.rlim_cur =
+                std::max(std::filesystem::file_size(dir.file()), std::filesystem::file_size(dir.file() + "-wal"));
             setrlimit(RLIMIT_FSIZE, &limit);
             std::string out;
             for (std::size_t i = 5; i < b.turns.size() && out.empty(); ++i)
@@ -245,7 +246,7 @@ TEST(MatchStoreFailure, AFullDiskFailsTheTurnAndKeepsTheTurnsBeforeIt)
     ASSERT_NE(said.find('|'), std::string::npos) << said;
     const std::size_t failedAt = std::stoul(said.substr(0, said.find('|')));
     EXPECT_EQ(said.substr(said.find('|') + 1), "The match records cannot be written (the disk is full).|"
-                                                "The match records cannot be written (the disk is full).");
+                                               "The match records cannot be written (the disk is full).");
     // The file is whole, with every turn up to the one that failed.
     MatchStore store;
     ASSERT_TRUE(store.open(dir.file())) << store.problem();

@@ -45,9 +45,9 @@ inline std::string dump(const std::string& file)
     sqlite3* db = nullptr;
     sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
     std::string text;
-    for (const char* sql : {"SELECT * FROM matches ORDER BY id", "SELECT * FROM players ORDER BY match_id, player",
-                            "SELECT * FROM turns ORDER BY match_id, seq",
-                            "SELECT * FROM darts ORDER BY match_id, player, seq, dart"}) {
+    for (const char* sql :
+         {"SELECT * FROM matches ORDER BY id", "SELECT * FROM players ORDER BY match_id, player",
+          "SELECT * FROM turns ORDER BY match_id, seq", "SELECT * FROM darts ORDER BY match_id, player, seq, dart"}) {
         sqlite3_exec(
             db, sql,
             [](void* out, int n, char** values, char**) {
@@ -74,7 +74,8 @@ inline std::int64_t record(MatchStore& store, MatchBuilder& b)
     for (const TurnRecord& t : b.turns)
         if (!store.addTurn(id.value, t))
             return 0;
-    if (!store.finishMatch(id.value, {b.match.ended, b.match.winner, b.match.sets, b.match.legs, b.match.practiceResult}))
+    if (!store.finishMatch(id.value,
+                           {b.match.ended, b.match.winner, b.match.sets, b.match.legs, b.match.practiceResult}))
         return 0;
     return id.value;
 }

@@ -30,8 +30,7 @@ std::string resultAfter(int rank, bool won)
     return resultWord(slots);
 }
 
-template <class T, class Key>
-std::vector<const T*> inPlayOrder(std::span<const T> items, Key key)
+template <class T, class Key> std::vector<const T*> inPlayOrder(std::span<const T> items, Key key)
 {
     std::vector<const T*> order;
     order.reserve(items.size());
@@ -50,7 +49,8 @@ std::vector<const T*> inPlayOrder(std::span<const T> items, Key key)
 std::vector<TrendPoint> trend(std::span<const PlayerMatch> matches)
 {
     std::vector<TrendPoint> points;
-    for (const PlayerMatch* m : inPlayOrder(matches, [](const PlayerMatch& p) -> const MatchRecord& { return p.match; })) {
+    for (const PlayerMatch* m :
+         inPlayOrder(matches, [](const PlayerMatch& p) -> const MatchRecord& { return p.match; })) {
         const auto average = m->figures.average();
         if (!average)
             continue;
@@ -90,8 +90,8 @@ std::vector<TournamentForm> careerForm(std::span<const PlayerMatch> matches, std
 {
     const std::string who = upperCase(careerPlayer);
     std::vector<TournamentForm> form;
-    PlayerFigures figures;   // of the tournament being read
-    int furthest = -1;       // its furthest round so far
+    PlayerFigures figures; // of the tournament being read
+    int furthest = -1;     // its furthest round so far
     bool wonFurthest = false;
     int lastRank = -1;
     auto close = [&] {
@@ -101,7 +101,8 @@ std::vector<TournamentForm> careerForm(std::span<const PlayerMatch> matches, std
         form.back().furthestStage = std::string(kStageOrder[static_cast<std::size_t>(furthest)]);
         form.back().result = resultAfter(furthest, wonFurthest);
     };
-    for (const PlayerMatch* m : inPlayOrder(matches, [](const PlayerMatch& p) -> const MatchRecord& { return p.match; })) {
+    for (const PlayerMatch* m :
+         inPlayOrder(matches, [](const PlayerMatch& p) -> const MatchRecord& { return p.match; })) {
         const MatchRecord& match = m->match;
         if (match.kind != MatchKind::Career || !match.career || upperCase(match.career->player) != who ||
             upperCase(match.player(m->player).name) != who)

@@ -43,9 +43,9 @@ struct HeatMap {
     static constexpr int kSpan = 2 * 1960;
 
     std::vector<int> counts = std::vector<int>(kCells * kCells, 0); // row by row from the top
-    int total = 0;   // darts counted in the grid
-    int outside = 0; // darts beyond the square
-    int highest = 0; // the fullest cell
+    int total = 0;                                                  // darts counted in the grid
+    int outside = 0;                                                // darts beyond the square
+    int highest = 0;                                                // the fullest cell
 
     int at(int column, int row) const { return counts[static_cast<std::size_t>(row * kCells + column)]; }
     // The cell of a point, or nullopt beyond the square.

@@ -153,7 +153,8 @@ std::optional<std::string> checkMatch(const MatchRecord& m)
     if (static_cast<int>(m.outcome) < 0 || static_cast<int>(m.outcome) > 2 || !inRange(m.winner, 0, 2))
         return "the match has no known outcome";
     for (int i = 0; i < 2; ++i)
-        if (!inRange(m.sets[static_cast<std::size_t>(i)], 0, 999) || !inRange(m.legs[static_cast<std::size_t>(i)], 0, 9999))
+        if (!inRange(m.sets[static_cast<std::size_t>(i)], 0, 999) ||
+            !inRange(m.legs[static_cast<std::size_t>(i)], 0, 9999))
             return "the sets and legs are out of range";
     return std::nullopt;
 }

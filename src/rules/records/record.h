@@ -51,9 +51,9 @@ struct MatchRecord {
     std::array<RecordPlayer, 2> players; // players 1 and 2; practice: player 2's name empty
     std::optional<CareerRound> career;   // career matches only
     Outcome outcome = Outcome::Playing;
-    int winner = 0;                      // 1 or 2 once finished with a winner; 0 otherwise
-    std::array<int, 2> sets{};           // sets won by players 1 and 2
-    std::array<int, 2> legs{};           // legs won over the whole match, every set together
+    int winner = 0;                       // 1 or 2 once finished with a winner; 0 otherwise
+    std::array<int, 2> sets{};            // sets won by players 1 and 2
+    std::array<int, 2> legs{};            // legs won over the whole match, every set together
     std::optional<double> practiceResult; // a finished practice session's result
 
     const RecordPlayer& player(int p) const { return players[p == 2 ? 1 : 0]; }
@@ -102,9 +102,9 @@ struct TurnRecord {
     int darts = 0;           // darts used, 1..3
     int dartsAtDouble = 0;
     bool bust = false;
-    bool checkout = false;  // the turn won the leg
-    bool typed = false;     // a real-board player typed the total: no darts
-    bool complete = true;   // false: the turn in progress when the match was abandoned
+    bool checkout = false;            // the turn won the leg
+    bool typed = false;               // a real-board player typed the total: no darts
+    bool complete = true;             // false: the turn in progress when the match was abandoned
     std::vector<DartRecord> dartList; // empty for a typed turn
     bool operator==(const TurnRecord&) const = default;
 };
