@@ -53,10 +53,12 @@ struct Selection {
 // are a sum of small rows.
 //
 // The file is in WAL mode with synchronous=NORMAL: a turn costs no wait for
-// the disk. A crash of the program loses at most the turn in progress. The
-// WAL is written through to the file when a match ends, so a power cut loses
-// at most the turns of the match in progress, never a match that has ended,
-// and never damages the file (on a disk that keeps its promises).
+// the disk. A crash of the program loses at most the turn in progress (the
+// engine holds it). When a match ends the WAL is synced and written through to
+// the file, so a power cut loses at most the turns of the match in progress,
+// never a match that has ended (unless another copy of the game was reading
+// at that moment, which holds the write-through back until the next end), and
+// never damages the file, on a disk that keeps its promises.
 //
 // Nothing here throws or stops the match: every call says whether it went
 // through, and why not in words for the player. After a call that writes has
@@ -107,7 +109,8 @@ public:
                              std::array<int, 2> sets = {}, std::array<int, 2> legs = {});
     // Matches an earlier run left being played (it stopped without ending
     // them) are recorded as abandoned at 'now'. For start-up, before a match
-    // is begun.
+    // is begun: a match another copy of the game is playing at that moment
+    // would be abandoned too, and that copy's next turn refused.
     StoreResult abandonInterrupted(std::int64_t now);
 
     // Corrections: the last turn of the match is taken back, or this turn and
