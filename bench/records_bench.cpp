@@ -1,0 +1,161 @@
+// The match records: a turn recorded on a file on disk, and the statistics
+// window's reads over a store of ten thousand matches.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <unistd.h>
+
+#include "platform/matchstore.h"
+#include "records/storehelpers.h"
+#include "rules/records/charts.h"
+
+using namespace vantorelle;
+using namespace vantorelle::records;
+using namespace vantorelle::records::testing;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double micros(Clock::duration d)
+{
+    return std::chrono::duration<double, std::micro>(d).count();
+}
+
+void percentiles(benchmark::State& state, std::vector<double> us, const std::string& what)
+{
+    std::sort(us.begin(), us.end());
+    state.counters[what + "_median_us"] = us[us.size() / 2];
+    state.counters[what + "_p99_us"] = us[us.size() * 99 / 100];
+    state.counters[what + "_worst_us"] = us.back();
+    state.counters[what + "s_over_1ms"] =
+        static_cast<double>(us.end() - std::upper_bound(us.begin(), us.end(), 1000.0));
+}
+
+// A plausible match: 501, best of three or five legs, two players of
+// different strength, against the computer one time in three.
+MatchBuilder generated(std::mt19937_64& gen, int i)
+{
+    const std::array<double, 4> sigmas{380.0, 260.0, 180.0, 120.0};
+    MatchBuilder b = playMatch(gen, i % 7 == 0 ? "301" : "501", i % 2 ? 3 : 2, 1,
+                               {sigmas[static_cast<std::size_t>(i % 4)], sigmas[static_cast<std::size_t>(i / 4 % 4)]});
+    b.match.started = 1600000000 + i * 3600LL;
+    b.match.ended = b.match.started + 1800;
+    if (i % 3 == 0)
+        b.match.players[1] = {"Computer", PlayerKind::Computer, i / 3 % 4};
+    else
+        b.match.players[1].name = "Rival " + std::to_string(i % 40);
+    return b;
+}
+
+// The store of 10,000 matches, made once per run (in memory-backed storage
+// when there is some: only the reads are measured on it).
+struct BigStore {
+    std::filesystem::path folder;
+    std::string file;
+    std::size_t darts = 0;
+    double seconds = 0;
+    BigStore()
+    {
+        folder = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+        folder /= "vantorelle-records-bench-" + std::to_string(getpid());
+        std::filesystem::create_directories(folder);
+        file = (folder / "Records.db").string();
+        const auto start = Clock::now();
+        MatchStore store;
+        if (!store.open(file))
+            return;
+        std::mt19937_64 gen(2024);
+        for (int i = 0; i < 10000; ++i) {
+            MatchBuilder b = generated(gen, i);
+            for (const auto& t : b.turns)
+                darts += t.dartList.size();
+            record(store, b);
+        }
+        seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    }
+    ~BigStore() { std::filesystem::remove_all(folder); }
+};
+
+BigStore& bigStore()
+{
+    static BigStore store;
+    return store;
+}
+
+} // namespace
+
+// One turn of three darts recorded: 10,000 of them in matches of their own,
+// on a file on disk. Every figure is of a single addTurn; the end of each
+// match (it writes the WAL through to the file) is counted apart.
+static void BM_RecordTurn(benchmark::State& state)
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("vantorelle-turns-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    for (auto _ : state) {
+        MatchStore store;
+        store.open((folder / "Records.db").string());
+        std::mt19937_64 gen(1);
+        std::vector<double> turns, ends;
+        for (int i = 0; turns.size() < 10000; ++i) {
+            MatchBuilder b = generated(gen, i);
+            const auto id = store.beginMatch(b.match);
+            for (const auto& t : b.turns) {
+                if (t.darts != 3 || turns.size() >= 10000)
+                    continue;
+                const auto start = Clock::now();
+                store.addTurn(id.value, t);
+                turns.push_back(micros(Clock::now() - start));
+            }
+            const auto start = Clock::now();
+            store.finishMatch(id.value, {b.match.ended, b.match.winner, b.match.sets, b.match.legs, std::nullopt});
+            ends.push_back(micros(Clock::now() - start));
+        }
+        if (!store.canRecord())
+            state.SkipWithError(store.problem().c_str());
+        percentiles(state, turns, "turn");
+        percentiles(state, ends, "match_end");
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_RecordTurn)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// "All" of one player over 10,000 matches: the stored figures loaded,
+// combined, and the trend drawn from them.
+static void BM_RecordsAllFigures(benchmark::State& state)
+{
+    BigStore& big = bigStore();
+    MatchStore store;
+    store.open(big.file);
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const auto loaded = store.figures({"Ann Lee", Period::All, 0, std::nullopt});
+        const PlayerFigures all = combine(loaded.value);
+        benchmark::DoNotOptimize(all);
+        benchmark::DoNotOptimize(trend(loaded.value));
+        rows = loaded.value.size();
+    }
+    state.counters["matches"] = static_cast<double>(rows);
+    state.counters["darts_in_store"] = static_cast<double>(big.darts);
+    state.counters["MB_per_1000_matches"] = static_cast<double>(std::filesystem::file_size(big.file)) / 1e6 / 10;
+    state.counters["build_s"] = big.seconds;
+}
+BENCHMARK(BM_RecordsAllFigures)->Unit(benchmark::kMillisecond);
+
+// The heat map of one player's latest 100,000 darts: read and binned.
+static void BM_RecordsHeatMap(benchmark::State& state)
+{
+    BigStore& big = bigStore();
+    MatchStore store;
+    store.open(big.file);
+    std::size_t darts = 0;
+    for (auto _ : state) {
+        const auto loaded = store.heatDarts({"Ann Lee", Period::All, 0, std::nullopt});
+        benchmark::DoNotOptimize(heatMap(loaded.value));
+        darts = loaded.value.size();
+    }
+    state.counters["darts"] = static_cast<double>(darts);
+}
+BENCHMARK(BM_RecordsHeatMap)->Unit(benchmark::kMillisecond);
