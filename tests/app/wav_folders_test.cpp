@@ -2,8 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
-#include <unistd.h>
 
 #include "rules/app/folders.h"
 #include "rules/app/utf8path.h"
@@ -34,7 +34,7 @@ struct TempDir {
     fs::path path;
     TempDir()
     {
-        path = fs::temp_directory_path() / ("vantorelle-test-" + std::to_string(::getpid()) + "-" +
+        path = fs::temp_directory_path() / ("vantorelle-test-" + std::to_string(std::random_device()()) + "-" +
                                             std::to_string(reinterpret_cast<std::uintptr_t>(this)));
         fs::create_directories(path);
     }
