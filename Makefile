@@ -4,7 +4,7 @@ BUILD   ?= build
 PRESET  ?= default
 JOBS    ?= $(shell nproc)
 
-.PHONY: run test build deps bench asan fuzz package clean
+.PHONY: run test build deps bench asan fuzz windows-check package clean
 
 run: deps build
 	$(BUILD)/bin/vantorelle
@@ -38,6 +38,14 @@ fuzz: deps
 	  test $${PIPESTATUS[0]} -eq 0 || exit 1; \
 	done
 
+# The rules, the disk adapter and their unit tests built for Windows with
+# MinGW-w64 and run under Wine (no Qt, no Windows machine).
+windows-check:
+	@scripts/install-deps windows
+	@[ -f build-windows/build.ninja ] || cmake --preset windows
+	cmake --build build-windows -j $(JOBS)
+	ctest --test-dir build-windows -V
+
 # The Debian package of the game (build/vantorelle_*.deb).
 package: deps build
 	cd $(BUILD) && cpack
@@ -46,4 +54,4 @@ bench: deps build
 	$(BUILD)/bin/vantorelle_bench
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) build-asan build-fuzz build-windows

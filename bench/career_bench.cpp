@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 #include <fstream>
 
-#include "qt/app/disk.h"
+#include "platform/disk.h"
 #include "rules/career/calendar.h"
 #include "rules/career/draws.h"
 #include "rules/career/rankings.h"

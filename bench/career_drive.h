@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "qt/app/disk.h"
+#include "platform/disk.h"
 #include "rules/career/calendar.h"
 #include "rules/career/draws.h"
 #include "rules/career/rankings.h"

@@ -2,10 +2,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
-#include <unistd.h>
 
 #include "rules/app/folders.h"
+#include "rules/app/utf8path.h"
 #include "rules/app/wav.h"
 
 using namespace vantorelle;
@@ -33,7 +34,7 @@ struct TempDir {
     fs::path path;
     TempDir()
     {
-        path = fs::temp_directory_path() / ("vantorelle-test-" + std::to_string(::getpid()) + "-" +
+        path = fs::temp_directory_path() / ("vantorelle-test-" + std::to_string(std::random_device()()) + "-" +
                                             std::to_string(reinterpret_cast<std::uintptr_t>(this)));
         fs::create_directories(path);
     }
@@ -131,4 +132,30 @@ TEST(Folders, EnvironmentFirstThenBesideTheExecutable)
     Folders named{share.path.string(), (user.path / "named").string(), false};
     seedDataFolder(named);
     EXPECT_FALSE(fs::exists(user.path / "named" / "Stats.dat"));
+}
+
+// Folders are UTF-8 text in the game: a player called Jürgen with a data
+// folder called "Données" is found and seeded on every system.
+TEST(Folders, AccentedFolderNames)
+{
+    TempDir root;
+    const std::string exe = utf8FromPath(root.path / pathFromUtf8("Jürgen's Spiel"));
+    const std::string user = utf8FromPath(root.path / pathFromUtf8("Données"));
+    fs::create_directories(pathFromUtf8(exe) / "Data");
+    std::ofstream(pathFromUtf8(exe) / "Data" / "Stats.dat") << "shipped";
+
+    FolderInputs in;
+    in.exeDir = exe;
+    in.shareDir = utf8FromPath(root.path / "share");
+    in.userDataDir = user;
+    const Folders f = resolveFolders(in);
+    EXPECT_EQ(f.app, exe);
+    EXPECT_EQ(pathFromUtf8(f.data), pathFromUtf8(exe) / "Data");
+
+    const Folders perUser{exe, user, true};
+    EXPECT_TRUE(seedDataFolder(perUser));
+    std::ifstream copy(pathFromUtf8(user) / "Stats.dat");
+    std::string text;
+    copy >> text;
+    EXPECT_EQ(text, "shipped");
 }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <random>
 
+#include "rules/app/utf8path.h"
 #include "rules/match/bed.h"
 #include "support/matchfixture.h"
 
@@ -177,7 +180,7 @@ TEST_F(Computer, ThrowsItsBullUpAndItsTurnsByItself)
 TEST_F(Computer, NewGameDuringTheThinkingPauseThrowsNoDart)
 {
     start(1);
-    host.onPause.push_back(nullptr);                          // Ann's score is called
+    host.onPause.push_back(nullptr);                                // Ann's score is called
     host.onPause.push_back([this] { st.match.blnStopped = true; }); // New game while the computer thinks
     turn("S01", "S01", "S01");
     EXPECT_EQ(st.match.stat(2, kStatDarts), 0);
@@ -265,4 +268,14 @@ TEST_F(Computer, HitLandsExactlyOnTheAimingTableWithoutSpread)
     // A code the table does not hold throws nothing.
     engine.Hit("X99");
     EXPECT_EQ(st.match.bytDart, 1);
+
+    // The game installed in a folder with an accent in its name.
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                         pathFromUtf8("vantorelle-Jürgen-" + std::to_string(std::random_device()()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(pathFromUtf8(VANTORELLE_ASSETS "/compaim.dat"), folder / "compaim.dat");
+    st.appFolder = utf8FromPath(folder);
+    engine.Hit("T20");
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(st.match.bytDart, 2);
 }

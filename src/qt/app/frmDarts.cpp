@@ -14,7 +14,7 @@
 #include <QTimer>
 
 #include "qt/app/pause.h"
-#include "qt/app/disk.h"
+#include "platform/disk.h"
 #include "qt/career/careerwindows.h"
 #include "qt/network/frmNetwork.h"
 #include "rules/network/protocol.h"

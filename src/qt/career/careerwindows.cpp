@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "qt/app/disk.h"
+#include "platform/disk.h"
 #include "qt/app/frmDarts.h"
 #include "qt/career/frmDisplayRankingPoints.h"
 #include "qt/career/frmRosters.h"

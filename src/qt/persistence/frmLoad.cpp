@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "qt/app/disk.h"
+#include "platform/disk.h"
 #include "rules/career/roster.h"
 #include "rules/persistence/careerfile.h"
 #include "rules/persistence/historyfile.h"

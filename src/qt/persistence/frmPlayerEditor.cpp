@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "qt/app/disk.h"
+#include "platform/disk.h"
 #include "qt/career/careerwindows.h"
 #include "qt/ui/pictures.h"
 #include "rules/app/gamestate.h"

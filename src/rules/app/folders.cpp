@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "rules/app/utf8path.h"
+
 namespace fs = std::filesystem;
 
 namespace vantorelle {
@@ -11,7 +13,7 @@ namespace vantorelle {
 static bool holdsAssets(const std::string& dir)
 {
     std::error_code ec;
-    return !dir.empty() && fs::exists(fs::path(dir) / "Data" / "Stats.dat", ec);
+    return !dir.empty() && fs::exists(pathFromUtf8(dir) / "Data" / "Stats.dat", ec);
 }
 
 static bool writableDir(const fs::path& dir)
@@ -45,8 +47,8 @@ Folders resolveFolders(const FolderInputs& in)
     const bool installed = !in.shareDir.empty() && f.app == in.shareDir;
     if (!in.envData.empty())
         f.data = in.envData;
-    else if ((!installed && writableDir(fs::path(f.app) / "Data")) || in.userDataDir.empty())
-        f.data = (fs::path(f.app) / "Data").string();
+    else if ((!installed && writableDir(pathFromUtf8(f.app) / "Data")) || in.userDataDir.empty())
+        f.data = utf8FromPath(pathFromUtf8(f.app) / "Data");
     else {
         f.data = in.userDataDir;
         f.perUser = true;
@@ -59,11 +61,11 @@ bool seedDataFolder(const Folders& f)
     std::error_code ec;
     if (!f.perUser)
         return true;
-    const fs::path target = fs::path(f.data) / "Stats.dat";
+    const fs::path target = pathFromUtf8(f.data) / "Stats.dat";
     if (fs::exists(target, ec))
         return true;
-    fs::create_directories(f.data, ec);
-    const fs::path shipped = fs::path(f.app) / "Data" / "Stats.dat";
+    fs::create_directories(pathFromUtf8(f.data), ec);
+    const fs::path shipped = pathFromUtf8(f.app) / "Data" / "Stats.dat";
     if (!fs::exists(shipped, ec))
         return false;
     fs::copy_file(shipped, target, ec);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "rules/app/utf8.h"
 #include "rules/career/calendar.h"
 #include "rules/career/rankings.h"
 #include "rules/career/rosterrecord.h"
@@ -36,9 +37,10 @@ std::string fitText(std::string_view text, int width)
 {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
+    // By characters, not bytes: "Zoë" takes three places of the column.
     const auto w = static_cast<std::size_t>(width < 0 ? 0 : width);
-    std::string s(text.substr(0, w));
-    s.resize(w, ' ');
+    std::string s(firstCharacters(text, w));
+    s.append(w - characterCount(s), ' ');
     return s;
 }
 

@@ -37,7 +37,8 @@ int rankingPoints(int tournamentNo, int count);
 std::string awardText(int points);
 
 // A text fitted to a column: leading spaces removed, then cut or padded with
-// spaces on the right to exactly width characters.
+// spaces on the right to exactly width characters (an accent typed after its
+// letter shares the letter's place).
 std::string fitText(std::string_view text, int width);
 
 // Takes the points of tournament t off every player.

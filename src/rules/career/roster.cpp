@@ -1,6 +1,5 @@
 #include "rules/career/roster.h"
 
-#include <cctype>
 #include <stdexcept>
 
 namespace vantorelle {
@@ -25,14 +24,6 @@ int fieldCount(std::string_view text)
         if (c == ',')
             ++n;
     return n;
-}
-
-std::string upperCase(std::string_view text)
-{
-    std::string s(text);
-    for (auto& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
 }
 
 static std::string trimmed(std::string_view s)

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/app/utf8.h" // upperCase, with which names are compared
+
 namespace vantorelle {
 
 // Field n (from 0) of a comma-separated record. Asking for a field beyond the
@@ -13,9 +15,6 @@ std::string GetSplit(std::string_view text, int n);
 
 // Number of comma-separated fields.
 int fieldCount(std::string_view text);
-
-// Upper-case of ASCII letters; names are compared this way.
-std::string upperCase(std::string_view text);
 
 // The roster file Data/Stats.dat: a header line of two fields, then exactly
 // 160 roster lines of 17 fields (rank, first name, second name, nationality,

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "rules/app/utf8.h"
+
 namespace vantorelle {
 
 RosterRecord RosterRecord::parse(std::string_view line)
@@ -111,25 +113,49 @@ std::string_view trimSpaces(std::string_view text)
 
 void makeUpper(std::string& text)
 {
-    for (auto& c : text)
+    for (auto& c : text) {
+        if (c & 0x80) { // a letter beyond ASCII: the whole text as the game upper-cases it
+            text = upperCase(text);
+            return;
+        }
         c = asciiUpper(c);
+    }
 }
 
 bool sameName(std::string_view a, std::string_view b)
 {
+    // Upper case keeps a name's length in bytes.
     if (a.size() != b.size())
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if ((a[i] | b[i]) & 0x80) // from here on letters of other scripts: compare their capitals
+            return upperCase(a.substr(i)) == upperCase(b.substr(i));
         if (asciiUpper(a[i]) != asciiUpper(b[i]))
             return false;
+    }
     return true;
 }
 
 std::uint32_t nameHash(std::string_view name, std::uint32_t from)
 {
+    // The hash of the name's capitals, as upperCase makes them.
     std::uint32_t h = from;
-    for (char c : name)
-        h = (h ^ static_cast<unsigned char>(asciiUpper(c))) * 16777619u;
+    auto add = [&h](char c) { h = (h ^ static_cast<unsigned char>(c)) * 16777619u; };
+    for (std::size_t pos = 0; pos < name.size();) {
+        if (!(name[pos] & 0x80)) {
+            add(asciiUpper(name[pos++]));
+            continue;
+        }
+        const std::size_t at = pos;
+        if (const auto c = nextCodePoint(name, pos)) {
+            std::string capital;
+            appendUtf8(capital, upperCaseLetter(*c));
+            for (char b : capital)
+                add(b);
+        } else {
+            add(name[at]);
+        }
+    }
     return h;
 }
 

@@ -47,8 +47,8 @@ inline bool isBlank(std::string_view text)
     return trimSpaces(text).empty();
 }
 
-// Names compare in upper case (ASCII letters); this does so without building
-// new strings.
+// Names compare in upper case (as upperCase makes it); these do so without
+// building new strings while the names are ASCII.
 inline char asciiUpper(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "rules/app/utf8.h"
 #include "rules/match/bed.h"
 
 namespace vantorelle {
@@ -145,38 +146,14 @@ std::string outgoingChat(std::string_view text)
     return out;
 }
 
-namespace {
-
-// The byte lengths of a UTF-8 text's first characters, up to count of them:
-// a name or a slice is cut between characters, never inside one.
-std::size_t utf8Prefix(std::string_view text, std::size_t count)
-{
-    std::size_t at = 0;
-    for (std::size_t n = 0; n < count && at < text.size(); ++n) {
-        ++at;
-        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
-            ++at;
-    }
-    return at;
-}
-
-std::size_t utf8Length(std::string_view text)
-{
-    std::size_t n = 0;
-    for (char c : text)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-
-} // namespace
-
 std::vector<std::string> chatLines(std::string_view user, std::string_view text)
 {
-    std::string name(user.substr(0, utf8Prefix(user, 6)));
-    name.insert(0, 6 - utf8Length(name), ' ');
+    // Cut between characters, never inside one.
+    std::string name(firstCharacters(user, 6));
+    name.insert(0, 6 - characterCount(name), ' ');
     std::vector<std::string> lines;
     while (!text.empty()) {
-        const std::size_t slice = utf8Prefix(text, 32);
+        const std::size_t slice = firstCharacters(text, 32).size();
         lines.push_back(name + " " + std::string(text.substr(0, slice)));
         text.remove_prefix(slice);
     }

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "rules/app/utf8path.h"
 #include "rules/cricket/cricket.h"
 #include "rules/match/throwmodel.h"
 #include "rules/opponent/computer.h"
@@ -81,7 +82,7 @@ std::optional<Point> ComputerPlayer::Hit(std::string_view score, std::string_vie
     std::string code(score);
     if (!alt.empty() && m_rng.pick(2, 1) != 1)
         code = std::string(alt);
-    std::ifstream in(m_appFolder + "/compaim.dat");
+    std::ifstream in(pathFromUtf8(m_appFolder) / "compaim.dat");
     if (!in)
         return std::nullopt;
     return findAimRecord(in, code);

@@ -1,22 +1,29 @@
 #include "rules/persistence/playereditor.h"
 
-#include <cctype>
 #include <cmath>
 #include <charconv>
 #include <cstdlib>
 
+#include "rules/app/utf8.h"
 #include "rules/career/roster.h"
 
 namespace vantorelle {
 
 namespace {
 
+// ASCII blanks only: in a Latin-1 locale std::isspace takes the byte 0xA0,
+// which is also the second half of "à" in UTF-8.
+bool isBlankByte(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
 std::string trimmed(std::string_view s)
 {
     std::size_t b = 0, e = s.size();
-    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
+    while (b < e && isBlankByte(s[b]))
         ++b;
-    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
+    while (e > b && isBlankByte(s[e - 1]))
         --e;
     return std::string(s.substr(b, e - b));
 }
@@ -35,13 +42,26 @@ std::optional<int> averageValue(std::string_view text)
         return std::nullopt;
     // Plain decimal only: no sign, exponent or hexadecimal.
     for (char c : t)
-        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.')
+        if (!(c >= '0' && c <= '9') && c != '.')
             return std::nullopt;
     double v = 0;
     const auto [end, err] = std::from_chars(t.data(), t.data() + t.size(), v);
     if (err != std::errc() || end != t.data() + t.size() || !std::isfinite(v) || std::fabs(v) > 32767)
         return std::nullopt;
     return static_cast<int>(std::nearbyint(v));
+}
+
+// Windows keeps these names for devices, even with any extension after them:
+// "Con. Smith.car" would be the console.
+bool isDeviceName(std::string_view name)
+{
+    std::string base = upperCase(name.substr(0, name.find('.')));
+    while (!base.empty() && base.back() == ' ')
+        base.pop_back();
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL")
+        return true;
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) && base[3] >= '0' &&
+           base[3] <= '9';
 }
 
 } // namespace
@@ -68,14 +88,30 @@ std::string nameBoxText(std::string_view typed)
 
 bool isSafeFileStem(std::string_view name)
 {
-    if (name.empty() || name.front() == '.' || name.size() > 80)
+    // Room for ".car.vantorelle-new" within the 255 bytes of a file name.
+    if (name.empty() || name.size() > 200)
         return false;
-    for (char c : name) {
-        const auto u = static_cast<unsigned char>(c);
-        if (!(std::isalnum(u) || c == '-' || c == '\'' || c == '.' || c == ' '))
+    bool wordStart = true;  // at the start of the text or just after a blank
+    bool afterBase = false; // a mark may follow a letter, a digit or a mark
+    for (std::size_t pos = 0; pos < name.size();) {
+        const auto c = nextCodePoint(name, pos);
+        if (!c)
             return false;
+        const bool blank = *c == ' ';
+        if (blank && (wordStart || pos == name.size()))
+            return false; // no leading, trailing or doubled blank
+        if (*c == '.' && wordStart)
+            return false;
+        const bool letter = isNameLetter(*c);
+        const bool mark = isCombiningMark(*c);
+        if (mark && !afterBase)
+            return false;
+        if (!(letter || mark || blank || *c == '-' || *c == '\'' || *c == '.'))
+            return false;
+        afterBase = letter || mark;
+        wordStart = blank;
     }
-    return true;
+    return !isDeviceName(name);
 }
 
 // The editor's name checks, in their order; nothing when both are there.
@@ -120,7 +156,7 @@ NewCareerCheck checkNewCareerPlayer(const PlayerEntry& entry, const std::vector<
         return out;
     }
     // The name becomes the name of the career's files.
-    if (!isSafeFileStem(first) || !isSafeFileStem(second)) {
+    if (!isSafeFileStem(first + " " + second)) {
         out.error = "A name may hold only letters, digits, hyphens, apostrophes and full stops.";
         return out;
     }

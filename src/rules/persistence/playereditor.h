@@ -15,8 +15,10 @@ inline constexpr const char* kNationalityMessage =
 // A name box keeps one word: every blank and comma typed disappears at once.
 std::string nameBoxText(std::string_view typed);
 
-// A career player's name is also the stem of his career and history files:
-// letters, digits, '-', '\'' and '.' only, never a leading '.'.
+// A career player's name ("First Second") is also the stem of his career and
+// history files: names of letters and digits of any common script, '-', '\''
+// and '.', each name starting with a letter, digit, '-' or '\'', one blank
+// between them; and nothing a file system of Windows, macOS or Linux refuses.
 bool isSafeFileStem(std::string_view name);
 
 // What the player editor's boxes hold.

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "rules/app/utf8.h"
+
 namespace vantorelle {
 
 namespace {
@@ -14,16 +16,6 @@ std::string trimmed(const std::string& s)
         return {};
     const auto e = s.find_last_not_of(" \t");
     return s.substr(b, e - b + 1);
-}
-
-// Length in characters, not bytes, for names typed with accents.
-std::size_t characters(const std::string& s)
-{
-    std::size_t n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80)
-            ++n;
-    return n;
 }
 
 std::optional<double> number(const std::string& text)
@@ -48,7 +40,7 @@ PlayersCheck checkPlayers(PlayersEntry& e)
                 c = ' ';
 
     PlayersCheck out;
-    if (characters(e.name1) > 20 || characters(e.name2) > 20) {
+    if (characterCount(e.name1) > 20 || characterCount(e.name2) > 20) {
         out.error = "Players names must be a maximum of 20 characters.";
         return out;
     }

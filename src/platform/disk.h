@@ -5,8 +5,10 @@
 
 namespace vantorelle {
 
-// The one place the game touches the disk for its data files. Paths are
-// plain UTF-8 strings; nothing here knows what the text means.
+// The one place the game touches the disk for its data files, and the one
+// place that calls the system for it (POSIX, or the wide-character API of
+// Windows). Paths are UTF-8 strings on both; nothing here knows what the
+// text means.
 
 // Replaces the file with the text, atomically: a crash or a full disk leaves
 // the old file as it was. On failure, error says why in words for the player.
@@ -20,7 +22,7 @@ std::optional<std::string> readTextFile(const std::string& path, std::size_t max
 bool removeFile(const std::string& path);
 
 // The path of the file in the folder whose name equals this one when both
-// are upper-cased; nothing when there is none.
+// are upper-cased as the game upper-cases names; nothing when there is none.
 std::optional<std::string> findFileIgnoringCase(const std::string& folder, const std::string& name);
 
 // Whether two paths name one file (as on a file system that ignores case).
