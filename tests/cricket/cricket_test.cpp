@@ -148,6 +148,28 @@ TEST_F(CricketGame, WinTextsAndTheMenuComesBack)
     EXPECT_EQ(host.infos.back(), "Ann Arbour WINS BY 120 TO 95");
 }
 
+TEST_F(CricketGame, ANetworkCricketWinEndsNetworkPlayAndItsSeats)
+{
+    // This machine challenged: player 1 throws here, player 2 at the other machine.
+    st.match.networkGame = true;
+    st.match.isChallenger = true;
+    startCricket();
+    ASSERT_EQ(st.match.seatOf(2), Seat::Remote);
+    setMarks(1, {"O", "O", "O", "O", "O", "O", "X"});
+    dart("S25");
+    EXPECT_TRUE(st.match.blnStopped);
+    // Network play ended with the match, as an x01 win ends it.
+    EXPECT_FALSE(st.match.networkGame);
+    EXPECT_EQ(st.match.seatOf(2), Seat::Human);
+    // The next game against the computer seats the computer, not the other machine.
+    st.match.numberOfPlayers = 1;
+    startCricket(1);
+    EXPECT_EQ(st.match.seatOf(2), Seat::Computer);
+    const std::size_t sent = host.sent.size();
+    dart("T20");
+    EXPECT_EQ(host.sent.size(), sent); // nothing goes to the other machine
+}
+
 TEST(CricketComputer, ChoosesBetweenPointsAndClosing)
 {
     MatchState st;

@@ -87,6 +87,9 @@ void MatchEngine::comment(std::string_view text)
 void MatchEngine::nextSerial()
 {
     ++m_serial;
+    // Who throws for each player belongs to one match: between matches
+    // nobody throws for anyone but the players at this machine.
+    m_match.seat = {Seat::Human, Seat::Human, Seat::Human};
     m_clickBusy = false;
     m_turnEnding = false;
     m_taking = false;
@@ -113,10 +116,19 @@ void MatchEngine::abandon()
     m_host.refresh();
 }
 
+void MatchEngine::matchDecided()
+{
+    // Whatever the game, a decided match takes no more darts and is no longer
+    // played with the other machine: its end is shown here alone.
+    m_match.blnStopped = true;
+    m_match.networkGame = false;
+}
+
 void MatchEngine::finishMatch(unsigned serial, MatchResult result)
 {
     if (!stillOn(serial))
         return;
+    matchDecided();
     MatchOverHandler handler = std::move(m_onOver);
     m_onOver = {};
     nextSerial(); // nothing of this match goes on after its end
@@ -405,8 +417,7 @@ bool MatchEngine::LegWinner(int p)
         m_host.refresh();
         if (me.sets == m_match.bytSetstoWin) {
             comment("Game, shot and the match, " + name);
-            m_match.networkGame = false;
-            m_match.blnStopped = true;
+            matchDecided();
             if (!call("Match", 3) || !showStats())
                 return false;
             m_view.scoreboardVisible = false;
@@ -666,7 +677,7 @@ void MatchEngine::clearMarks()
 
 void MatchEngine::cricketWon(unsigned serial, int p, const std::string& text)
 {
-    m_match.blnStopped = true;
+    matchDecided();
     comment("That's the winner!");
     if (!pauseFor(serial, 3))
         return;

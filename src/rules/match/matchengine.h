@@ -135,6 +135,8 @@ private:
     // The board after a won x01 match, then its end reported.
     void x01MatchWon(unsigned serial, int p);
     void cricketWon(unsigned serial, int p, const std::string& text);
+    // The match is decided (x01 or Cricket): no more darts, and network play ends.
+    void matchDecided();
     void finishMatch(unsigned serial, MatchResult result);
     void handOverAfterBullUp(int w);
     // The statistics messages; false when the match went away meanwhile.
