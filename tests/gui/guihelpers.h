@@ -27,13 +27,13 @@ struct RunningGame {
     QString error;
 
     explicit RunningGame(std::uint64_t seed = 42, bool copyRoster = true,
-                         const std::function<void(const QString&)>& prepareData = {})
+                         const std::function<void(const QString&)>& prepareData = {}, double timeScale = 0)
     {
         if (copyRoster)
             copyShippedRoster(data.path());
         if (prepareData)
             prepareData(data.path());
-        StartResult r = startVantorelle(shippedStart(data.path(), seed, 0));
+        StartResult r = startVantorelle(shippedStart(data.path(), seed, timeScale));
         app = std::move(r.app);
         error = r.error;
         if (app) {

@@ -6,7 +6,10 @@
 #include "gui/guihelpers.h"
 #include "gui/networkhelpers.h"
 #include "qt/network/dirplay.h"
-#include "qt/network/frmNetwork.h"
+#include "qt/network/frmDPlayDevices.h"
+#include "qt/network/frmJoin.h"
+#include "qt/network/frmStart.h"
+#include "qt/network/networkwindows.h"
 #include <QAction>
 #include <QInputDialog>
 #include <QMenuBar>
@@ -330,6 +333,15 @@ TEST(Lobby, EscClosesTheLobbyAsItsCloseBoxDoes)
     lobby->cmdChallenge_Click();
     ASSERT_TRUE(a.st().match.networkGame);
 
+    // During a match the lobby asks first: No keeps it and the match.
+    {
+        AutoAnswer no(QMessageBox::No);
+        QTest::keyClick(lobby, Qt::Key_Escape);
+        ASSERT_EQ(no.texts, QStringList{"Closing the lobby ends your match against Tomas. Close it?"});
+    }
+    EXPECT_EQ(a.win().network().lobby(), lobby);
+    EXPECT_TRUE(a.st().match.networkGame);
+    AutoAnswer yes(QMessageBox::Yes);
     QTest::keyClick(lobby, Qt::Key_Escape);
     QStringList heard;
     ASSERT_TRUE(waitUntil([&] { heard << there.takeGameMessages(); return !there.inSession(); }, 3000));

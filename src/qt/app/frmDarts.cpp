@@ -16,7 +16,10 @@
 #include "qt/app/pause.h"
 #include "platform/disk.h"
 #include "qt/career/careerwindows.h"
-#include "qt/network/frmNetwork.h"
+#include "qt/network/frmDPlayDevices.h"
+#include "qt/network/frmJoin.h"
+#include "qt/network/frmStart.h"
+#include "qt/network/networkwindows.h"
 #include "rules/network/protocol.h"
 #include "qt/persistence/frmLoad.h"
 #include "rules/persistence/careerfile.h"
@@ -166,8 +169,9 @@ void frmDarts::Hilite(QLabel* label)
 void frmDarts::lblOption_Click(int option)
 {
     // In a network match the challenger makes the choices; the other machine
-    // takes them only as they are replayed from his, one at a time (a click
-    // of its own player during a replayed choice's flash is not one of them).
+    // takes them only as they are replayed from his, one at a time: a click
+    // of its own player during a replayed choice's flash is not one of them
+    // (and the lobby replays a choice only when no click flashes here).
     if (m_st.match.networkGame && !m_st.match.isChallenger && (!m_network->replayingOption() || m_optionBusy))
         return;
     // A click that arrives while another is flashing is handled after it.
@@ -177,16 +181,15 @@ void frmDarts::lblOption_Click(int option)
     }
     // A challenge, New or Load during the flash starts a setup of its own:
     // the click was meant for a panel that is gone.
-    const unsigned serial = m_engine.serial();
+    const unsigned setup = m_setupSerial;
     m_optionBusy = true;
     m_st.view.cricketBoardShown = false;
     auto* label = m_picNewGame->option(option);
     if (!label->text().isEmpty() && m_st.settings.soundOn)
         m_sound->play(QStringLiteral("Sounds/Dart/Clean1.wav"));
     Hilite(label);
-    if (m_st.flags.quitting || m_engine.serial() != serial) {
+    if (m_st.flags.quitting || m_setupSerial != setup) {
         m_optionBusy = false;
-        m_pendingOption = 0;
         return; // the window closed during the flash, or another setup began
     }
 
@@ -195,15 +198,17 @@ void frmDarts::lblOption_Click(int option)
     if (m_st.match.networkGame && m_st.match.isChallenger && !message.empty())
         send(message);
     m_optionBusy = false;
+    // A click kept during the flash was meant for the page this one turned;
+    // a window or a match that this one opens is not where it was aimed.
+    const int pending = std::exchange(m_pendingOption, 0);
     switch (next) {
     case SetupNext::GetPlayers:
         GetPlayers(m_st.match.numberOfPlayers);
-        if (m_engine.serial() != serial)
+        if (m_setupSerial != setup)
             return; // a challenge came while the players were being chosen
         m_menu.playersChosen();
         break;
     case SetupNext::StartX01:
-        m_pendingOption = 0;
         refresh();
         startExhibition(false);
         break;
@@ -216,18 +221,16 @@ void frmDarts::lblOption_Click(int option)
         m_career->openNewCareerEditor();
         break;
     case SetupNext::StartCricket:
-        m_pendingOption = 0;
         refresh();
         startExhibition(true);
         break;
     case SetupNext::Nothing:
-        break;
+        refresh();
+        if (pending && m_st.view.setupVisible && m_setupSerial == setup)
+            lblOption_Click(pending);
+        return;
     }
     refresh();
-
-    const int pending = std::exchange(m_pendingOption, 0);
-    if (pending && m_st.view.setupVisible)
-        lblOption_Click(pending);
 }
 
 void frmDarts::startExhibition(bool cricket)
@@ -273,13 +276,43 @@ void frmDarts::closeOtherWindows()
     m_career->closeAll();
     if (m_scoreEntry)
         m_scoreEntry->reject();
-    // The small windows that wait for an answer: the players, the credits,
-    // the world rankings. Closed unanswered, they change nothing.
+    // The windows that wait for an answer: the players, the credits, the
+    // world rankings, the load window, the roster editor. Closed unanswered,
+    // they change nothing.
+    static const QStringList kWaiting = {QStringLiteral("frmPlayers"), QStringLiteral("frmCredits"),
+                                         QStringLiteral("frmRankings"), QStringLiteral("frmLoad"),
+                                         QStringLiteral("frmPlayerEditor")};
     for (QDialog* d : findChildren<QDialog*>())
-        if (d->isVisible() && (d->objectName() == QLatin1String("frmPlayers") ||
-                               d->objectName() == QLatin1String("frmCredits") ||
-                               d->objectName() == QLatin1String("frmRankings")))
+        if (d->isVisible() && kWaiting.contains(d->objectName())) {
+            // A question such a window asked goes with it, unanswered.
+            for (QMessageBox* box : d->findChildren<QMessageBox*>())
+                if (box->isVisible())
+                    box->reject();
             d->reject();
+        }
+}
+
+void frmDarts::stopWhatIsOnScreen(bool tellOtherMachine)
+{
+    ++m_setupSerial;
+    m_pendingOption = 0; // a click kept for a setup that is gone
+    // The windows closed now close without asking.
+    const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
+    // The other machine of a network match is told once.
+    if (tellOtherMachine && m_st.match.networkGame)
+        send(quitMessage());
+    m_st.match.networkGame = false;
+    m_engine.abandon();
+    closeOtherWindows();
+    m_st.flags.unloading = wasUnloading;
+}
+
+void frmDarts::showSetupFirstPage()
+{
+    m_st.view.scoreboardVisible = false;
+    m_menu.firstPage();
+    m_st.view.setupVisible = true;
+    refresh();
 }
 
 void frmDarts::backToStartMenu()
@@ -310,46 +343,35 @@ void frmDarts::mnuNewGame_Click()
 {
     if (m_st.view.setupVisible && m_menu.onFirstPage() && !m_st.match.networkGame)
         return;
+    const unsigned setup = m_setupSerial;
     const auto answer = QMessageBox::question(this, windowTitle(),
                                               QStringLiteral("Are you sure you want to quit the current game and "
                                                              "start a new one?"),
                                               QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::Yes) {
-        // The windows closed now close without asking. Raised only after Yes,
-        // so that a No leaves a waiting bull-up as it was.
-        const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
-        endMatchHere();
-        ChangeTheme("AllBlack");
-        m_st.career.clearDraws();
-        m_st.view.scoreboardVisible = false;
-        m_st.view.flag = {};
-        m_menu.firstPage();
-        m_st.view.setupVisible = true;
-        refresh();
-        closeOtherWindows();
-        m_st.flags.unloading = wasUnloading;
-    }
-}
-
-void frmDarts::endMatchHere()
-{
-    // The other machine of a network match is told once.
-    if (m_st.match.networkGame)
-        send(quitMessage());
-    m_st.match.networkGame = false;
-    m_engine.abandon();
+    // A No leaves a waiting bull-up as it was; a challenge taken while the
+    // question was up is not the game the question was about.
+    if (answer != QMessageBox::Yes || m_setupSerial != setup)
+        return;
+    stopWhatIsOnScreen(true);
+    ChangeTheme("AllBlack");
+    m_st.career.clearDraws();
+    m_st.view.flag = {};
+    showSetupFirstPage();
 }
 
 void frmDarts::mnuLoadGame_Click()
 {
+    const unsigned setup = m_setupSerial;
     const auto answer = QMessageBox::question(this, windowTitle(),
                                               QStringLiteral("Are you sure you want to load a saved career?"),
                                               QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes)
+    if (answer != QMessageBox::Yes || m_setupSerial != setup)
         return;
     const std::string name = frmLoad::choose(m_st.dataFolder, this);
-    if (name.empty())
-        return; // nothing chosen: the game goes on as it was
+    // Nothing chosen, or a challenge took over while the careers were listed:
+    // the game goes on as it is.
+    if (name.empty() || m_setupSerial != setup)
+        return;
     const std::string path =
         QDir(QString::fromStdString(m_st.dataFolder)).filePath(QString::fromStdString(careerFileName(name))).toStdString();
     const auto text = readTextFile(path);
@@ -360,8 +382,8 @@ void frmDarts::mnuLoadGame_Click()
     const CareerLoad loaded = readCareerFile(*text, name);
 
     // What was going on ends here, without questions.
+    stopWhatIsOnScreen(true);
     const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
-    endMatchHere();
     ChangeTheme("AllBlack");
     m_st.career.clearDraws();
     m_st.view.dartInHand = {true, true, true, false, false, false};
@@ -370,7 +392,6 @@ void frmDarts::mnuLoadGame_Click()
     m_st.view.setupVisible = false;
     m_st.view.flag = {};
     refresh();
-    closeOtherWindows();
 
     m_st.career = loaded.state;
     m_st.match.intStartScore = 501;
@@ -665,43 +686,6 @@ void frmDarts::send(std::string_view message)
     m_network->send(std::string(message));
 }
 
-void frmDarts::prepareNetworkGame(const std::string& ownName, const std::string& opponent, bool isChallenger)
-{
-    ChangeTheme("AllBlack");
-    const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
-    m_engine.abandon();
-    closeOtherWindows();
-    m_st.flags.unloading = wasUnloading;
-    m_st.view.flag = {};
-    m_st.match.numberOfPlayers = 2;
-    m_st.match.bytGameType = 1;
-    // Player 1 is the challenger on both machines.
-    m_st.career.careerName = isChallenger ? ownName : opponent;
-    m_st.match.player2Name = isChallenger ? opponent : ownName;
-    m_st.settings.savedPlayer1Name = m_st.career.careerName;
-    m_st.match.player(1).realBoard = false;
-    m_st.match.player(2).realBoard = false;
-    m_st.view.dartInHand = {true, true, true, false, false, false};
-    m_st.view.scoreboardVisible = false;
-    m_st.view.setupHeading = "LEG LENGTH";
-    m_st.view.setupOption = {"", "301", "501", "1001", m_st.settings.cricketUnlocked ? "CRICKET" : ""};
-    m_st.view.setupVisible = true;
-    m_st.match.bytLegsToWin = 3;
-    refresh();
-    raise();
-    activateWindow();
-}
-
-void frmDarts::leaveNetworkGame()
-{
-    m_st.match.networkGame = false;
-    m_engine.abandon();
-    m_st.view.scoreboardVisible = false;
-    m_menu.firstPage();
-    m_st.view.setupVisible = true;
-    refresh();
-}
-
 void frmDarts::frameDelay()
 {
     m_board->repaint();
@@ -780,9 +764,8 @@ void frmDarts::closeEvent(QCloseEvent* e)
     }
     // Whatever was running stops here: a waiting bull-up gives up, and
     // nothing of the match is seen or heard after this.
-    endMatchHere(); // the lobby closing after it has nothing more to say
+    stopWhatIsOnScreen(true); // the lobby closing after it has nothing more to say
     m_network->closeAll();
-    closeOtherWindows();
     m_st.flags.unloading = false;
     e->accept();
 }

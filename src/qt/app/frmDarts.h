@@ -53,12 +53,19 @@ public:
     void backToStartMenu();
     CareerWindows& career() { return *m_career; }
     NetworkWindows& network() { return *m_network; }
-    // Both machines, at a challenge: no career, the dark look, the two
-    // players' names, and the setup panel at its leg lengths.
-    void prepareNetworkGame(const std::string& ownName, const std::string& opponent, bool isChallenger);
-    // The network match is over (a quit, a refusal): the match ends and the
-    // setup panel is back on its first page.
-    void leaveNetworkGame();
+    // Whatever is on screen stops now, without a question: a New or a Load
+    // the player confirmed, a challenge, the other machine gone, quitting.
+    // The match ends (with tellOtherMachine the other machine of a network
+    // match is told), a click kept for the setup is dropped, and the career's
+    // windows and the windows that wait for an answer close. Every flow that
+    // waits in a nested event loop finds setupSerial() changed and gives up.
+    void stopWhatIsOnScreen(bool tellOtherMachine);
+    unsigned setupSerial() const { return m_setupSerial; }
+    // The setup panel on its first page, no scoreboard.
+    void showSetupFirstPage();
+    // A setup click is flashing.
+    bool optionBusy() const { return m_optionBusy; }
+    double timeScale() const { return m_timeScale; }
     // Shows the player selection for one or two humans.
     void GetPlayers(int humans);
     // The New command: back to the first page of the setup panel.
@@ -128,7 +135,8 @@ private:
     void layoutControls();
     void refreshFlags();
     void frameDelay();
-    // Closes the career windows and the score entry, without questions.
+    // Closes the career windows, the score entry and the windows that wait
+    // for an answer, without questions.
     void closeOtherWindows();
 
     GameState& m_st;
@@ -143,9 +151,7 @@ private:
     QStringList m_infos;
     std::unique_ptr<QFile> m_log;
     void logLine(const QString& kind, const QString& text);
-    // The match being played ends here (New, Load, quitting): nothing of it
-    // is seen or heard afterwards.
-    void endMatchHere();
+    unsigned m_setupSerial = 0; // changes when what was on screen was stopped
     bool m_optionBusy = false;
     QPointer<QDialog> m_scoreEntry; // the score entry while it is open
     int m_pendingOption = 0;

@@ -72,7 +72,17 @@ frmDisplayRankingPoints* CareerWindows::rankingPoints() const
 
 void CareerWindows::tell(const QString& text)
 {
-    QMessageBox::warning(&m_main, QStringLiteral("VANTORELLE!"), text);
+    ask(QMessageBox::Warning, text);
+}
+
+QMessageBox::StandardButton CareerWindows::ask(QMessageBox::Icon icon, const QString& text,
+                                               QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, QStringLiteral("VANTORELLE!"), text, buttons, &m_main);
+    m_boxes.append(&box);
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    m_boxes.removeAll(&box);
+    return answer;
 }
 
 bool CareerWindows::careerLoaded() const
@@ -146,10 +156,16 @@ void CareerWindows::startTournament()
     const std::string theme = StartTournament(m_st.career);
     m_main.ChangeTheme(theme);
     closeQuietly(m_schedule, m_st.flags.unloading);
+    const unsigned generation = m_generation;
     {
         frmStructure structure(m_st, &m_main);
+        m_structure = &structure;
         structure.exec();
     }
+    // The career left while the structure was shown (a challenge, New,
+    // Load): no draw is made and nothing is saved.
+    if (generation != m_generation)
+        return;
     // Closing the structure makes the draw, whichever way it was closed. The
     // draw is saved at once: a player who leaves during his first match and
     // loads the career again finds the same draw, not a new one to pick from.
@@ -201,13 +217,17 @@ void CareerWindows::showRankings()
     rankings.exec();
 }
 
-bool CareerWindows::mayLeaveCareer(QWidget* window)
+bool CareerWindows::mayLeaveCareer(QWidget*)
 {
     if (m_st.flags.unloading || m_st.flags.quitting)
         return true;
-    const auto answer = QMessageBox::question(window, QStringLiteral("VANTORELLE!"),
-                                              QStringLiteral("Are you sure you want to quit the current game?"),
-                                              QMessageBox::Yes | QMessageBox::No);
+    const unsigned generation = m_generation;
+    const auto answer = ask(QMessageBox::Question, QStringLiteral("Are you sure you want to quit the current game?"),
+                            QMessageBox::Yes | QMessageBox::No);
+    // The career was left another way while the question was up (a challenge,
+    // New, Load): the window goes, and what took over stays.
+    if (generation != m_generation)
+        return true;
     if (answer != QMessageBox::Yes)
         return false;
     // Once the window has gone.
@@ -223,6 +243,14 @@ void CareerWindows::backToStartMenu()
 
 void CareerWindows::closeAll()
 {
+    ++m_generation;
+    // The boxes and the structure window first, closed unanswered: the steps
+    // that wait on them see the generation changed when they return.
+    for (const QPointer<QMessageBox>& box : m_boxes)
+        if (box)
+            box->reject();
+    if (m_structure)
+        m_structure->reject();
     bool& unloading = m_st.flags.unloading;
     closeQuietly(m_points, unloading);
     closeQuietly(m_editor, unloading);

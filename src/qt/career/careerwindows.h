@@ -1,6 +1,8 @@
 #pragma once
-#include <QObject>
 #include <QIcon>
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
 #include <QPointer>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@ class frmDisplayRankingPoints;
 class frmPlayerEditor;
 class frmRosters;
 class frmSchedule;
+class frmStructure;
 struct GameState;
 class Rng;
 
@@ -43,6 +46,18 @@ public:
     // Writes the career file. A failure is told to the player and leaves the
     // old file as it was.
     bool saveCareer();
+
+    // Changes whenever the career's windows are closed (New, Load, a
+    // challenge, quitting): a career step that waited in a nested event loop
+    // (a question, the structure window) compares it and gives up.
+    unsigned generation() const { return m_generation; }
+    // A message box of the career's windows. It belongs to the main window,
+    // which outlives every career window, so that closing a career window
+    // never takes a box away from under its own event loop; and it is closed
+    // unanswered when the career's windows close (the answer is then the
+    // box's escape button).
+    QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text,
+                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok);
     // Appends a line to the career's history file.
     bool appendHistory(const std::string& line);
     // A career is loaded: its roster holds players.
@@ -82,6 +97,9 @@ private:
     QPointer<frmSchedule> m_schedule;
     QPointer<frmRosters> m_rosters;
     QPointer<frmDisplayRankingPoints> m_points;
+    QPointer<frmStructure> m_structure;
+    QList<QPointer<QMessageBox>> m_boxes; // the career's boxes while they are open
+    unsigned m_generation = 0;
 };
 
 // A window that closes without asking: the flag that silences the close box

@@ -187,16 +187,32 @@ void frmRosters::apply(const DrawStep& step)
     GameState& st = m_career.state();
     if (step.step != 0 || !step.waiting)
         showLadder(Display(st.career, m_rs.strTournament, step.show));
-    if (step.saveCareer)
+    // Cricket, once won, is the player's before the career that records the
+    // win is saved: a crash between the two cannot take it away.
+    if (step.end && step.end->cricketUnlocked) {
+        st.settings.cricketUnlocked = true;
+        saveCricket(true);
+    }
+    // The questions and overlays below run the event loop: the career may be
+    // left meanwhile, and this window go with it.
+    QPointer<frmRosters> self(this);
+    const unsigned generation = m_career.generation();
+    auto stillWanted = [&] { return self && m_career.generation() == generation; };
+    if (step.saveCareer) {
         m_career.saveCareer();
+        if (!stillWanted())
+            return;
+    }
     m_cmdContinue->setEnabled(step.continueEnabled);
     if (step.end) {
         frmDarts& main = m_career.main();
         main.showInfo(step.end->message);
+        if (!stillWanted())
+            return;
         if (step.end->cricketUnlocked) {
-            QMessageBox::information(this, QStringLiteral("VANTORELLE!"), QString::fromLatin1(kCricketMessage));
-            st.settings.cricketUnlocked = true;
-            saveCricket(true);
+            m_career.ask(QMessageBox::Information, QString::fromLatin1(kCricketMessage));
+            if (!stillWanted())
+                return;
         }
         m_career.showRankingPoints(step.end->rankingPoints);
         closeQuietly(this, st.flags.unloading);
@@ -208,13 +224,17 @@ void frmRosters::apply(const DrawStep& step)
 
 void frmRosters::playCareerMatch(const CareerMatch& match)
 {
-    QMessageBox::information(this, QStringLiteral("VANTORELLE!"), QString::fromStdString(match.length.message));
+    QPointer<frmRosters> self(this);
+    const unsigned generation = m_career.generation();
+    m_career.ask(QMessageBox::Information, QString::fromStdString(match.length.message));
+    // Left meanwhile (a challenge, New, Load): his match is not started.
+    if (!self || m_career.generation() != generation)
+        return;
     // A window minimised on its own is not enough: where the desktop keeps a
     // dialog above the window it belongs to (most window managers do), a
     // minimised draw stays over the board or takes the board down with it.
     standAsideForMatch();
     m_tmrHuman->start();
-    QPointer<frmRosters> self(this);
     frmDarts* main = &m_career.main();
     // The match runs from the main window's own event, not inside this
     // window's button: the draw window may close while it is played.

@@ -180,7 +180,13 @@ void frmSchedule::bookFinishedTournament()
     const std::string champion = st.career.FinalDraw[63];
     const TournamentTotals totals = st.career.totals;
     if (auto line = BookFinishedTournament(st.career, date)) {
-        if (!m_career.appendHistory(*line)) {
+        const unsigned generation = m_career.generation();
+        const bool booked = m_career.appendHistory(*line);
+        // A failure is told in a box, during which the career may be left:
+        // then nothing more of it is written.
+        if (m_career.generation() != generation)
+            return;
+        if (!booked) {
             // Not written: the tournament stays to be booked the next time.
             st.career.FinalDraw.set(63, champion);
             st.career.totals = totals;

@@ -24,6 +24,16 @@ constexpr int kPlayerDestroyed = 5;
 // More messages waiting than any match sends between two polls: a flood, and
 // the caller goes.
 constexpr std::size_t kMostWaiting = 4096;
+// The line's beat: how often it is looked at, and how long this side may say
+// nothing before it sends a keep-alive. A silence bound is never below five
+// beats.
+constexpr int kBeatMs = 100;
+constexpr int kKeepAliveMs = 300;
+// Chat shown at a person's pace: so many lines a second, so many at once;
+// and the longest chat line (the chat box's).
+constexpr double kChatsASecond = 10;
+constexpr double kChatBurst = 40;
+constexpr qsizetype kLongestChat = 200;
 
 std::string utf8(const QString& s)
 {
@@ -51,7 +61,64 @@ bool waitFor(const std::function<bool()>& done, int ms)
 }
 } // namespace
 
-DirPlay::DirPlay(QString searchAddress, QObject* parent) : QObject(parent), m_searchAddress(std::move(searchAddress)) {}
+DirPlay::DirPlay(QString searchAddress, QObject* parent) : QObject(parent), m_searchAddress(std::move(searchAddress))
+{
+    m_lineTimer = new QTimer(this);
+    m_lineTimer->setInterval(kBeatMs);
+    connect(m_lineTimer, &QTimer::timeout, this, &DirPlay::lineBeat);
+    setSilenceBound(m_silenceBound);
+}
+
+void DirPlay::setSilenceBound(int ms)
+{
+    m_silenceBound = qMax(kBeatMs * 5, ms);
+}
+
+void DirPlay::lineBeat()
+{
+    // A beat long overdue means this machine was busy or frozen, not that
+    // the other one fell silent: nobody is judged by a clock that stood still.
+    const bool stood = m_lastBeat.isValid() && m_lastBeat.elapsed() > m_silenceBound / 2;
+    m_lastBeat.restart();
+    std::vector<Peer*> named;
+    for (const auto& p : m_peers)
+        if (!p->name.isEmpty())
+            named.push_back(p.get());
+    for (Peer* p : named) {
+        const bool still = std::any_of(m_peers.begin(), m_peers.end(), [p](const auto& q) { return q.get() == p; });
+        if (!still)
+            continue;
+        if (p->socket && p->socket->bytesAvailable() > 0)
+            readFrom(p); // what has come counts before the clock is read
+        if (!std::any_of(m_peers.begin(), m_peers.end(), [p](const auto& q) { return q.get() == p; }))
+            continue;
+        if (stood)
+            p->heard.restart();
+        if (p->heard.elapsed() > m_silenceBound) {
+            lose(p);
+            continue;
+        }
+        // Often enough for the other machine's bound whatever it is (its
+        // game may run faster or slower than this one).
+        if (p->said.elapsed() >= kKeepAliveMs)
+            sendFrame(p, keepAlivePayload());
+    }
+}
+
+void DirPlay::lose(Peer* peer)
+{
+    m_lostPlayer = peer->name;
+    const QString name = peer->name;
+    QPointer<DirPlay> alive(this);
+    drop(peer);
+    if (alive)
+        emit lineLost(name);
+}
+
+void DirPlay::EnableJoin()
+{
+    m_joinable = true;
+}
 
 DirPlay::~DirPlay()
 {
@@ -97,6 +164,7 @@ bool DirPlay::HostGame(int connection, const QString& playerName, const QString&
     m_maxPlayers = qBound(1, maxPlayers, 2);
     m_joinable = true;
     m_hosting = true;
+    m_sessionOpen = true;
     return true;
 }
 
@@ -176,9 +244,9 @@ bool DirPlay::JoinGame(int sessionIndex, const QString& playerName, int waitMs)
     m_ownName = playerName;
     m_hosting = false;
     adopt(socket);
-    sendFrame(socket, helloPayload(utf8(playerName)));
     // Joined once the host has answered with its own hello.
     Peer* peer = m_peers.back().get();
+    sendFrame(peer, helloPayload(utf8(playerName)));
     // The host may turn us away meanwhile, which drops the peer altogether.
     auto stillThere = [&] {
         return std::any_of(m_peers.begin(), m_peers.end(), [peer](const auto& p) { return p.get() == peer; });
@@ -190,6 +258,7 @@ bool DirPlay::JoinGame(int sessionIndex, const QString& playerName, int waitMs)
         Dismantle();
         return false;
     }
+    m_sessionOpen = true;
     return true;
 }
 
@@ -200,10 +269,20 @@ void DirPlay::adopt(QTcpSocket* socket)
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     auto peer = std::make_unique<Peer>();
     peer->socket = socket;
+    peer->heard.start();
+    peer->said.start();
     Peer* p = peer.get();
     m_peers.push_back(std::move(peer));
     connect(socket, &QTcpSocket::readyRead, this, [this, p] { readFrom(p); });
-    connect(socket, &QTcpSocket::disconnected, this, [this, p] { drop(p); });
+    // A player's line closed without his quit is a line lost.
+    connect(socket, &QTcpSocket::disconnected, this, [this, p] {
+        if (!p->name.isEmpty() && !p->saidBye && !m_closing)
+            lose(p);
+        else
+            drop(p);
+    });
+    m_lastBeat.restart();
+    m_lineTimer->start();
     // A caller that does not say hello soon is not kept waiting on the line.
     QTimer::singleShot(5000, socket, [this, p] {
         const bool kept = std::any_of(m_peers.begin(), m_peers.end(), [p](const auto& q) { return q.get() == p; });
@@ -226,18 +305,23 @@ bool DirPlay::roomForOneMore() const
     return m_joinable && 1 + namedPeers() < m_maxPlayers;
 }
 
-void DirPlay::sendFrame(QTcpSocket* socket, const std::string& payload)
+void DirPlay::sendFrame(Peer* peer, const std::string& payload)
 {
     const std::string f = frame(payload);
-    if (socket && !f.empty())
-        socket->write(f.data(), static_cast<qint64>(f.size()));
+    if (peer->socket && !f.empty()) {
+        peer->socket->write(f.data(), static_cast<qint64>(f.size()));
+        peer->said.restart();
+    }
 }
 
 void DirPlay::readFrom(Peer* peer)
 {
     if (!peer->socket)
         return;
-    peer->reader.feed(peer->socket->readAll().toStdString());
+    const QByteArray bytes = peer->socket->readAll();
+    if (!bytes.isEmpty())
+        peer->heard.restart();
+    peer->reader.feed(bytes.toStdString());
     if (peer->reader.broken()) {
         drop(peer);
         return;
@@ -253,13 +337,18 @@ void DirPlay::readFrom(Peer* peer)
                 return;
             }
             peer->name = qs(*name);
+            m_lostPlayer.clear(); // a player on the line again
             // The host hears of the player who joined; the one who joins
             // finds the host already there.
             if (m_hosting) {
-                sendFrame(peer->socket, helloPayload(utf8(m_ownName)));
+                sendFrame(peer, helloPayload(utf8(m_ownName)));
                 m_arrivals.push_back({true, kPlayerCreated, peer->name, {}});
                 emit arrived();
             }
+            continue;
+        }
+        if (isByePayload(*f)) {
+            peer->saidBye = true; // the close that follows is a leaving, not a lost line
             continue;
         }
         const auto m = readMessage(*f);
@@ -302,6 +391,11 @@ void DirPlay::DisableJoin()
 QString DirPlay::UpdatePlayers(QStringList& list)
 {
     list.clear();
+    if (!m_sessionOpen) {
+        // No session made or joined (or it was closed): nobody to list.
+        emit message(QStringLiteral("Error listing players."));
+        return {};
+    }
     if (m_hosting)
         list << m_ownName;
     for (const auto& p : m_peers)
@@ -326,16 +420,33 @@ QStringList DirPlay::takeGameMessages()
     // The lobby's handlers run the event loop (the flash of the player
     // list), in which the session may be closed and this object go.
     QPointer<DirPlay> alive(this);
+    // A flood of chat cannot keep the window busy: chat is shown at a
+    // person's pace (a few lines a second, each no longer than a chat box
+    // holds), and what comes faster is counted, not shown.
+    const double now = m_chatClock.isValid() ? m_chatClock.elapsed() / 1000.0 : 0;
+    if (!m_chatClock.isValid())
+        m_chatClock.start();
+    m_chatBudget = std::min(kChatBurst, m_chatBudget + (now - m_chatLast) * kChatsASecond);
+    m_chatLast = now;
+    int unshown = 0;
     for (const auto& a : arrivals) {
-        if (a.system)
+        if (a.system) {
             emit playersChanged();
-        else if (a.text.startsWith(QString::fromLatin1(kGamePrefix.data(), 6)))
+        } else if (a.text.startsWith(QString::fromLatin1(kGamePrefix.data(), 6))) {
             game << a.text;
-        else
-            emit chatReceived(a.sender, a.text);
+        } else if (m_chatBudget < 1) {
+            ++unshown;
+        } else {
+            m_chatBudget -= 1;
+            emit chatReceived(a.sender, a.text.left(kLongestChat));
+        }
         if (!alive)
             return {};
     }
+    if (unshown > 0)
+        emit chatReceived(QString(), QStringLiteral("(%1 lines of chat not shown: too many at once)").arg(unshown));
+    if (!alive)
+        return {};
     return game;
 }
 
@@ -346,12 +457,16 @@ void DirPlay::SendChatText(const QString& text)
     const std::string payload = messagePayload(kTextMessage, utf8(text));
     for (const auto& p : m_peers)
         if (!p->name.isEmpty())
-            sendFrame(p->socket, payload);
+            sendFrame(p.get(), payload);
 }
 
 void DirPlay::Dismantle()
 {
-    // Closed from this side: nothing has arrived that anyone need hear of.
+    // Closed from this side: the others hear a goodbye, and nothing has
+    // arrived that anyone here need hear of.
+    for (const auto& p : m_peers)
+        if (!p->name.isEmpty())
+            sendFrame(p.get(), byePayload());
     m_closing = true;
     while (!m_peers.empty())
         drop(m_peers.back().get());
@@ -368,6 +483,9 @@ void DirPlay::Dismantle()
         m_searchSocket = nullptr;
     }
     m_hosting = false;
+    m_sessionOpen = false;
+    if (m_lineTimer)
+        m_lineTimer->stop();
 }
 
 bool DirPlay::inSession() const

@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
@@ -10,6 +11,7 @@
 
 class QTcpServer;
 class QTcpSocket;
+class QTimer;
 class QUdpSocket;
 
 namespace vantorelle {
@@ -53,6 +55,19 @@ public:
 
     bool inSession() const;
     quint16 hostPort() const;
+    // This machine made the session (its challenge wins when two cross).
+    bool hosting() const { return m_hosting; }
+    // After a match the session takes a player again, when there is room.
+    void EnableJoin();
+
+    // The line is kept alive: each side sends a keep-alive when it has had
+    // nothing to say for a moment (300 ms), and a player not heard from for
+    // the bound is gone, as if his connection had closed.
+    void setSilenceBound(int ms);
+    int silenceBound() const { return m_silenceBound; }
+    // The player whose line was lost (silent, or closed without a word);
+    // empty while every line holds.
+    QString lostPlayer() const { return m_lostPlayer; }
 
 signals:
     void chatReceived(const QString& sender, const QString& text);
@@ -61,12 +76,17 @@ signals:
     // Something has come that GetMessages would handle: the lobby need not
     // wait for its next poll.
     void arrived();
+    // The line to a player was lost (see lostPlayer).
+    void lineLost(const QString& name);
 
 private:
     struct Peer {
         QPointer<QTcpSocket> socket;
         FrameReader reader;
         QString name; // empty until its hello
+        QElapsedTimer heard; // since anything last came from it
+        QElapsedTimer said;  // since anything last went to it
+        bool saidBye = false; // it is closing the line on purpose
     };
     struct Arrival {
         bool system = false; // a player came (kind 3) or went (kind 5)
@@ -77,7 +97,10 @@ private:
     void adopt(QTcpSocket* socket);
     void readFrom(Peer* peer);
     void drop(Peer* peer);
-    static void sendFrame(QTcpSocket* socket, const std::string& payload);
+    void sendFrame(Peer* peer, const std::string& payload);
+    // One beat of the line: keep-alives out, silent lines found.
+    void lineBeat();
+    void lose(Peer* peer);
     void answerSearches();
     int namedPeers() const;
     bool roomForOneMore() const;
@@ -89,6 +112,7 @@ private:
     int m_maxPlayers = 2;
     bool m_joinable = true;
     bool m_hosting = false;
+    bool m_sessionOpen = false; // hosting, or joined: there are players to list
     bool m_closing = false;
     QTcpServer* m_server = nullptr;
     QUdpSocket* m_searchSocket = nullptr;
@@ -96,6 +120,13 @@ private:
     std::vector<SessionAnswer> m_sessions;
     std::vector<QHostAddress> m_sessionHosts;
     std::vector<Arrival> m_arrivals;
+    QTimer* m_lineTimer = nullptr;
+    QElapsedTimer m_lastBeat;
+    int m_silenceBound = 5000;
+    QString m_lostPlayer;
+    QElapsedTimer m_chatClock;
+    double m_chatLast = 0;    // seconds on the chat clock at the last poll
+    double m_chatBudget = 40; // chat lines that may be shown now
 };
 
 // The machine's own IPv4 address as dotted decimal text; empty when none.

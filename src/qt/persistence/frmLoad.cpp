@@ -71,7 +71,8 @@ void frmLoad::cmdDelete_Click()
     const auto answer = QMessageBox::question(
         this, windowTitle(), QStringLiteral("Are you sure you want to delete the career for %1?").arg(item->text()),
         QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes)
+    // Closed unanswered meanwhile (a challenge took over): nothing is deleted.
+    if (answer != QMessageBox::Yes || !isVisible())
         return;
     const QDir dir(QString::fromStdString(m_dataFolder));
     const bool gone = removeFile(dir.filePath(QString::fromStdString(careerFileName(name))).toStdString()) &&

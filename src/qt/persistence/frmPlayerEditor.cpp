@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -141,7 +142,8 @@ frmPlayerEditor::frmPlayerEditor(CareerWindows& career, bool blnEdit, QWidget* p
 
 void frmPlayerEditor::message(const QString& text)
 {
-    QMessageBox::information(this, windowTitle(), text);
+    // A box of the career's: the editor may be closed while it is up.
+    m_career.ask(QMessageBox::Information, text);
 }
 
 void frmPlayerEditor::showFlag()
@@ -232,10 +234,14 @@ void frmPlayerEditor::createCareer()
     const std::string car = careerFileName(check.careerName);
     const auto existing = findFileIgnoringCase(st.dataFolder, car);
     if (existing) {
-        const auto answer = QMessageBox::warning(this, windowTitle(),
-                                                 QStringLiteral("A career for this player already exists. Overwrite?"),
-                                                 QMessageBox::Yes | QMessageBox::No);
-        if (answer != QMessageBox::Yes)
+        // The question runs the event loop: the editor may be closed under it
+        // (a challenge, New, Load), and then nothing is created or written.
+        QPointer<frmPlayerEditor> self(this);
+        const unsigned generation = m_career.generation();
+        const auto answer = m_career.ask(QMessageBox::Warning,
+                                         QStringLiteral("A career for this player already exists. Overwrite?"),
+                                         QMessageBox::Yes | QMessageBox::No);
+        if (!self || m_career.generation() != generation || answer != QMessageBox::Yes)
             return;
     }
     NewCareer(st.career, st.roster, check.firstName, check.secondName, check.nationality, check.realBoard,

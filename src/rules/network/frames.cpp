@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "rules/app/utf8.h"
+
 namespace vantorelle {
 
 namespace {
@@ -29,11 +31,12 @@ std::optional<int> wholeNumber(std::string_view text, int lowest, int highest)
     return v;
 }
 
-// A name or session name as it travels: no line breaks or separators inside.
+// A name or session name as it travels: no line breaks or separators inside,
+// and no longer than a name box holds, cut between characters.
 std::string clean(std::string_view text)
 {
     std::string out;
-    for (char c : text.substr(0, 64))
+    for (char c : firstCharacters(text, kLongestName))
         out += (c == '\n' || c == '\r' || c == '\t' || c == '\0') ? ' ' : c;
     return out;
 }
@@ -72,6 +75,21 @@ std::optional<std::string> readHello(std::string_view payload)
     if (name.find_first_not_of(' ') == std::string::npos)
         return std::nullopt;
     return name;
+}
+
+std::string keepAlivePayload()
+{
+    return "K";
+}
+
+std::string byePayload()
+{
+    return "B";
+}
+
+bool isByePayload(std::string_view payload)
+{
+    return payload == "B";
 }
 
 std::string messagePayload(std::int32_t kind, std::string_view text)

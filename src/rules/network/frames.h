@@ -12,10 +12,16 @@ namespace vantorelle {
 // first byte says what it is:
 //   'H' hello: the program's identifier, the protocol version and the
 //       player's name; each side's first frame, anything else ends it;
-//   'M' a message of the session: a 32-bit kind (0: text) and the text.
+//   'M' a message of the session: a 32-bit kind (0: text) and the text;
+//   'K' keep-alive: nothing else to say, but the line is still there;
+//   'B' goodbye: the line is closed on purpose (a line closed without it
+//       was lost).
 inline constexpr std::size_t kMaxFrame = 64 * 1024;
 inline constexpr std::string_view kAppIdentifier = "VANTORELLE-1b7e4c2a";
-inline constexpr int kProtocolVersion = 1;
+// 2: both sides keep the line alive, and a silent line is lost.
+inline constexpr int kProtocolVersion = 2;
+// A player's name as it travels, in characters (the name boxes' own length).
+inline constexpr std::size_t kLongestName = 30;
 
 std::string frame(std::string_view payload); // empty when the payload is too long
 
@@ -23,6 +29,10 @@ std::string helloPayload(std::string_view playerName);
 // The player's name from a hello of this program and version; nothing for
 // any other payload.
 std::optional<std::string> readHello(std::string_view payload);
+
+std::string keepAlivePayload();
+std::string byePayload();
+bool isByePayload(std::string_view payload);
 
 std::string messagePayload(std::int32_t kind, std::string_view text);
 struct SessionMessage {

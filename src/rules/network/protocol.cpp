@@ -6,6 +6,7 @@
 
 #include "rules/app/utf8.h"
 #include "rules/match/bed.h"
+#include "rules/network/frames.h"
 
 namespace vantorelle {
 
@@ -64,6 +65,11 @@ std::string quitMessage()
     return message('Q');
 }
 
+std::string busyMessage()
+{
+    return message('B');
+}
+
 std::string cricketRefusedMessage()
 {
     return message('N');
@@ -83,6 +89,9 @@ std::optional<GameMessage> readGameMessage(std::string_view text)
     case 'N':
         m.kind = GameMessage::Kind::CricketRefused;
         return m;
+    case 'B':
+        m.kind = GameMessage::Kind::Busy;
+        return m;
     case 'C': {
         // The challenger is everything after the first "$ZEKO$P".
         const std::string marker = std::string(kGamePrefix) + "P";
@@ -90,7 +99,8 @@ std::optional<GameMessage> readGameMessage(std::string_view text)
         if (at == std::string_view::npos)
             return std::nullopt;
         m.kind = GameMessage::Kind::Challenge;
-        m.challenger = std::string(body.substr(at + marker.size()));
+        // A name like every other: no longer than a name box holds.
+        m.challenger = std::string(firstCharacters(body.substr(at + marker.size()), kLongestName));
         if (m.challenger.empty())
             return std::nullopt;
         return m;

@@ -16,13 +16,15 @@ std::string optionMessage(std::string_view option);                             
 std::string throwMessage(int x, int y, std::string_view bed, bool bounceOut);              // "$ZEKO$TX…Y…S…F"
 std::string quitMessage();                                                                 // "$ZEKO$Q"
 std::string cricketRefusedMessage();                                                       // "$ZEKO$N"
+// A challenge that cannot be taken now (a match is being played there).
+std::string busyMessage(); // "$ZEKO$B"
 
 // A message received, read and checked. Anything that is not a well-formed
 // game message of a known kind is nothing: it never reaches the match.
 struct GameMessage {
-    enum class Kind { Challenge, Option, Throw, Quit, CricketRefused };
+    enum class Kind { Challenge, Option, Throw, Quit, CricketRefused, Busy };
     Kind kind = Kind::Quit;
-    std::string challenger; // Challenge: the other machine's player, who drives the match
+    std::string challenger; // Challenge: the other machine's player, who drives the match (a name's length at most)
     std::string option;     // Option: "301" .. "G"
     int x = 0;              // Throw: the landing point, 16-bit board units
     int y = 0;

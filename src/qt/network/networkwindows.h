@@ -1,6 +1,8 @@
 #pragma once
-#include <QDialog>
+#include <QElapsedTimer>
+#include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <memory>
 #include <string>
 
@@ -38,8 +40,9 @@ public:
     // The poll, from the lobby's timer or as a message comes: run from the
     // event loop, so that the caller's handler returns first.
     void pollSoon();
-    // Both machines, at the challenge: the setup panel at its leg lengths.
-    void StartANetworkGame(const QString& opponent);
+    // Both machines, at the challenge: what was on screen stops, and the
+    // setup panel shows its leg lengths, driven by the challenger.
+    void StartANetworkGame(const QString& opponent, bool isChallenger);
     // The boss key: the lobby is disguised and minimised, and comes back.
     void minimiseLobby(const QIcon& icon);
     void restoreLobby(const QIcon& icon);
@@ -80,77 +83,22 @@ private:
     QPointer<frmJoin> m_join;
     QPointer<frmStart> m_lobby;
     void act(const std::string& text);
+    // A challenge from the other machine: taken, answered busy, or (two
+    // crossing) settled in the host's favour.
+    void takeChallenge(const QString& challenger);
+    // The other machine's line is lost: the match ends, the player is told.
+    void lineLost();
 
     QString m_ownName;
     bool m_replaying = false;
     bool m_pollQueued = false;
     QStringList m_pending; // game messages taken, to be acted on in order
-};
-
-class frmDPlayDevices : public QDialog {
-    Q_OBJECT
-public:
-    frmDPlayDevices(NetworkWindows& net, QWidget* parent);
-    void cmdStart_Click();
-    void cmdJoin_Click();
-
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    // Esc takes the close box's road.
-    void reject() override { close(); }
-
-private:
-    friend class NetworkWindows;
-    friend class frmJoin;
-    QString rememberName();
-    NetworkWindows& m_net;
-    QLineEdit* m_txtPlayerName = nullptr;
-    QLineEdit* m_txtGameName = nullptr;
-    QListWidget* m_lstServiceProviders = nullptr;
-};
-
-class frmJoin : public QDialog {
-    Q_OBJECT
-public:
-    frmJoin(NetworkWindows& net, QWidget* parent);
-    void cmdJoin_Click();
-    QListWidget* sessions() const { return m_lstSessions; }
-
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    void reject() override { close(); }
-
-private:
-    NetworkWindows& m_net;
-    QListWidget* m_lstSessions = nullptr;
-    bool m_joined = false;
-};
-
-class frmStart : public QDialog {
-    Q_OBJECT
-public:
-    frmStart(NetworkWindows& net, QWidget* parent);
-    void AddTheText(const QString& user, const QString& text);
-    void cmdSendText_Click();
-    void cmdChallenge_Click();
-    // The players' names; withCount also puts "N people in the session."
-    // into the status line (when someone came or went).
-    void showPlayers(bool withCount);
-    QPushButton* challengeButton() const { return m_cmdChallenge; }
-
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    void reject() override { close(); }
-
-private:
-    NetworkWindows& m_net;
-    QListWidget* m_lstText = nullptr;
-    QLineEdit* m_txtChat = nullptr;
-    QListWidget* m_lstPlayers = nullptr;
-    QLabel* m_lblStatus = nullptr;
-    QPushButton* m_cmdChallenge = nullptr;
-    QTimer* m_tmrCheckMessages = nullptr;
-    bool m_flashing = false;
+    QString m_lostPlayer;  // whose line was lost, until the player is told
+    QElapsedTimer m_lostAt;
+    // How long a lost line is given, in game seconds, and how long darts
+    // received before it may wait to be played.
+    static constexpr double kSilentSeconds = 5.0;
+    static constexpr int kLostDartsWaitMs = 10000;
 };
 
 } // namespace vantorelle
