@@ -1,28 +1,17 @@
 #pragma once
-#include <deque>
-#include <functional>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "rules/app/gamestate.h"
 #include "rules/match/board.h"
 #include "rules/match/matchhost.h"
+#include "rules/match/matchlife.h"
 #include "rules/match/referee.h"
 #include "rules/match/rng.h"
 #include "rules/opponent/computerplayer.h"
 
 namespace vantorelle {
-
-using MatchOverHandler = std::function<void(const MatchResult&)>;
-
-// A dart thrown at the other machine, as it was received.
-struct ReceivedDart {
-    int player = 0;
-    int x = 0;
-    int y = 0;
-    std::string bed;
-    bool bounceOut = false;
-};
 
 // The flow of a match as the main window runs it: every dart, the x01 turn,
 // legs, sets and the match, the bull-up, the change of thrower, aiming and
@@ -30,13 +19,22 @@ struct ReceivedDart {
 // its darts land through ComputerPlayer, Cricket scores through its rules.
 //
 // Every pause runs the event loop, so anything may happen inside one: a click,
-// New, a dart from the other machine. Three things keep that safe:
-// - a match has a serial; abandoning or ending it changes the serial, and
-//   every flow of the match looks at it after each pause and gives up;
-// - the end of a match is reported once, after the clean-up, to the handler
-//   given when it was started;
-// - darts from outside wait in an inbox until the match can take them, and
-//   are taken one at a time, never inside another dart.
+// New, a dart from the other machine. MatchLife keeps that safe for every part
+// of the flow: a serial each flow looks at after each pause, the end of a
+// match reported once, darts from the other machine kept until the match can
+// take them.
+//
+// The parts, one file each:
+//   matchengine.cpp  the start of a match and its abandonment
+//   dartroad.cpp     the one door of every dart, and its landing
+//   dartbooking.cpp  a dart booked by the x01 rules or by Cricket, the bust
+//   legs.cpp         legs, sets and the end of the match
+//   bullup.cpp       the throw for the start, and the throw handed over
+//   turns.cpp        the change of thrower and the computer's turn
+//   boardmouse.cpp   aiming and the board's mouse
+//   typedturn.cpp    turns typed in by a player at a real board
+//   inbox.cpp        darts from the other machine
+//   commentary.cpp   the commentary line, the statistics and the hint
 class MatchEngine {
 public:
     MatchEngine(MatchState& match, BoardView& view, const Settings& settings, const RunFlags& flags,
@@ -44,23 +42,11 @@ public:
                 Rng& rng);
     MatchEngine(GameState& st, MatchHost& host, Rng& rng);
 
-    // Every dart ends here. netBed is empty for a dart thrown on this machine,
-    // otherwise the bed code received with it; netBounce is "T" when that dart
-    // bounced out.
-    void ThrowDart(int x, int y, std::string_view netBed = {}, std::string_view netBounce = {});
-    // Books a leg won by p; true when it won the match.
-    bool LegWinner(int p);
-    // Passes the throw, after a 2-second pause when del is set, and plays the
-    // computer's turn when it is the computer's throw.
-    void ChangePlayer(bool del);
     // Resets the scoreboard, runs the bull-up and hands the throw to its
     // winner; onOver hears of the end of the match, once.
     void StartGame(MatchOverHandler onOver = {});
     // The same for Cricket, with its scoreboards.
     void StartCricket(MatchOverHandler onOver = {});
-    // The bull-up: 1 or 2, the starter; 0 when it was abandoned.
-    int ThrowForStart();
-
     // Ends the match being played at once: nothing of it is shown, heard,
     // booked or reported afterwards. New, Quit, Load and the opponent's quit
     // all come here.
@@ -69,7 +55,12 @@ public:
     bool matchRunning() const { return !m_match.blnStopped; }
     // Changes whenever a match starts, ends or is abandoned: a window that
     // waits (a flight, a message) asks it whether its match is still on.
-    unsigned serial() const { return m_serial; }
+    unsigned serial() const { return m_life.serial(); }
+
+    // Every dart ends here. netBed is empty for a dart thrown on this machine,
+    // otherwise the bed code received with it; netBounce is "T" when that dart
+    // bounced out.
+    void ThrowDart(int x, int y, std::string_view netBed = {}, std::string_view netBounce = {});
 
     // A dart from the other machine: taken now when the match can take it,
     // else kept until it can. Darts for a player the other machine does not
@@ -77,7 +68,17 @@ public:
     void receiveDart(ReceivedDart dart);
     // Whether a dart for this player could be taken right now.
     bool canTakeDart(int player) const;
-    std::size_t dartsWaiting() const { return m_inbox.size(); }
+    std::size_t dartsWaiting() const { return m_life.inbox().size(); }
+
+    // Mouse button pressed on the board (1 left, 2 right), in board units.
+    void boardMouseDown(int button, int x, int y);
+    // One tick of the aim timer.
+    void aimTick();
+
+    // A real-board player on throw may type his turn's score now.
+    bool canEnterScore() const;
+    // Books a turn typed in by a real-board player (already checked).
+    void bookEnteredTurn(int darts, int score, int dartsAtDouble);
 
     // A computer dart at a bed, or at alt with even chance.
     void Throw(std::string_view score, std::string_view alt = {});
@@ -86,59 +87,59 @@ public:
     ComputerPlayer& computer() { return m_computer; }
     Referee& referee() { return m_referee; }
 
+    // Sets the commentary line (shown upper-cased).
+    void comment(std::string_view text);
     // The statistics of the match, two messages in the commentary line.
     void DoStats();
     // The checkout hint for the player on throw, for two seconds.
     void DoHint();
 
-    // A real-board player on throw may type his turn's score now.
-    bool canEnterScore() const;
-    // Books a turn typed in by a real-board player (already checked).
-    void bookEnteredTurn(int darts, int score, int dartsAtDouble);
-
-    // Mouse button pressed on the board (1 left, 2 right), in board units.
-    void boardMouseDown(int button, int x, int y);
-    // One tick of the aim timer.
-    void aimTick();
-
-    // Sets the commentary line (shown upper-cased).
-    void comment(std::string_view text);
-
 private:
-    class MatchFlag;
-    class Depth;
-
-    // A new serial: the flows of the match before it give up at their next look.
-    void nextSerial();
-    bool stillOn(unsigned serial) const { return serial == m_serial; }
-    // The same question, for the referee to ask inside a call.
-    Referee::StillOn on(unsigned serial) const
-    {
-        return [this, serial] { return stillOn(serial); };
-    }
-    bool pauseFor(unsigned serial, double seconds);
-
+    // matchengine.cpp
     void startMatch(bool cricket, MatchOverHandler onOver);
+    void resetScoreboard(int startScore);
+
+    // dartroad.cpp
     void landDart(int x, int y, const Landing& landing, bool thrownHere);
-    void takeWaitingDarts();
     void recordDart(int n, int x, int y, bool bounceOut);
-    void stopAiming();
-    void bust(std::string_view message);
+
+    // dartbooking.cpp
+    void bookX01Dart(unsigned serial, int p, int n, const std::string& bed);
+    void bookCricketDart(unsigned serial, int p, int n, const std::string& bed);
+    // The dart counted in the turn and the leg.
+    void countDart(int p, int n, int dartScore);
     // Turns of 100 to 139, 140 to 179 and 180 go into the statistics.
     void countHighTurn(int p, int turn);
-    void chooseNextStarter(int winner, bool setWon);
-    void playerOnThrowComment(int p);
-    void computerDart(int remaining);
-    void throwHumanDart();
-    void clearMarks();
-    void resetScoreboard(int startScore);
+    void bust(std::string_view message);
+
+    // legs.cpp
+    // Books a leg won by p; true when it won the match.
+    bool LegWinner(int p);
     // The board after a won x01 match, then its end reported.
     void x01MatchWon(unsigned serial, int p);
     void cricketWon(unsigned serial, int p, const std::string& text);
-    // The match is decided (x01 or Cricket): no more darts, and network play ends.
-    void matchDecided();
-    void finishMatch(unsigned serial, MatchResult result);
+
+    // bullup.cpp
+    // The bull-up: 1 or 2, the starter; 0 when it was abandoned.
+    int ThrowForStart();
     void handOverAfterBullUp(int w);
+
+    // turns.cpp
+    // Passes the throw, after a 2-second pause when del is set, and plays the
+    // computer's turn when it is the computer's throw.
+    void ChangePlayer(bool del);
+    void playerOnThrowComment(int p);
+    void playComputerTurn(unsigned serial, int p);
+    void computerDart(int remaining);
+
+    // boardmouse.cpp
+    void throwHumanDart();
+    void stopAiming();
+
+    // inbox.cpp
+    void takeWaitingDarts();
+
+    // commentary.cpp
     // The statistics messages; false when the match went away meanwhile.
     bool showStats();
 
@@ -150,15 +151,7 @@ private:
     Rng& m_rng;
     Referee m_referee;
     ComputerPlayer m_computer;
-
-    unsigned m_serial = 0;   // changes when a match starts, ends or is abandoned
-    bool m_clickBusy = false; // a board click is being handled
-    bool m_turnEnding = false; // a bust, a won leg or the start is being announced
-    bool m_taking = false;     // darts from the inbox are being taken
-    bool m_open = false;       // the bull-up has begun: the match takes darts
-    int m_dartDepth = 0;       // darts being handled, one inside another for the computer
-    std::deque<ReceivedDart> m_inbox;
-    MatchOverHandler m_onOver;
+    MatchLife m_life;
 };
 
 } // namespace vantorelle

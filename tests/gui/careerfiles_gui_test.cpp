@@ -1,0 +1,335 @@
+// A career's files through its windows: a save that fails is told and
+// leaves the saved career as it was; a career loaded reopens where it
+// stood; careers deleted, none left, and the history shown.
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#ifndef _WIN32 // a full disk made with a size limit, and the superuser, are POSIX things
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+#include "gui/careerhelpers.h"
+#include "qt/persistence/frmLoad.h"
+#include "rules/app/utf8.h"
+#include "rules/career/rosterrecord.h"
+#include "rules/persistence/careerfile.h"
+
+using namespace vantorelle;
+using namespace vantorelle::testing;
+
+TEST(Career, AFailedSaveIsToldToThePlayer)
+{
+    RunningGame game(3);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    const QString car = game.data.filePath("Ivo Vane.car");
+    const QStringList before = fileLines(car);
+    ASSERT_EQ(before.size(), kCareerFileLines);
+
+    // The file cannot be replaced: a folder stands in its place.
+    QFile::remove(car);
+    ASSERT_TRUE(QDir(game.data.path()).mkdir(QStringLiteral("Ivo Vane.car")));
+    AutoAnswer ok(QMessageBox::Ok);
+    EXPECT_FALSE(game.win().career().saveCareer());
+    ASSERT_EQ(ok.texts.size(), 1);
+    EXPECT_TRUE(ok.texts[0].startsWith("The career could not be saved")) << ok.texts[0].toStdString();
+    EXPECT_TRUE(QFileInfo(car).isDir());
+    QDir(game.data.path()).rmdir(QStringLiteral("Ivo Vane.car"));
+
+    // A save over a good file leaves no half-written file behind, and no stray temporary.
+    st.career.totals.points = 1234;
+    EXPECT_TRUE(game.win().career().saveCareer());
+    EXPECT_TRUE(fileLines(car)[0].contains(",1234,"));
+    EXPECT_EQ(QDir(game.data.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("Ivo Vane")).size(), 1);
+}
+
+// A disk that fills up in the middle of a save, and a data folder that
+// cannot be written: the player is told, and the career saved before is
+// there as it was, with nothing half-written beside it.
+TEST(Career, AFullDiskOrAReadOnlyFolderLeavesTheSavedCareerAsItWas)
+{
+    RunningGame game(4);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    const QString car = game.data.filePath("Ivo Vane.car");
+    QFile saved(car);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+    ASSERT_GT(before.size(), 2000);
+    auto leftBeside = [&] {
+        return QDir(game.data.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("Ivo Vane"));
+    };
+    auto contents = [&] {
+        QFile f(car);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    st.career.totals.points = 4321; // something new to save
+
+#ifndef _WIN32
+    {
+        // The disk is full after the first kilobyte of the new file.
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit was{};
+        getrlimit(RLIMIT_FSIZE, &was);
+        rlimit small = was;
+        small.rlim_cur = 1024;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        AutoAnswer ok(QMessageBox::Ok);
+        const bool savedNow = game.win().career().saveCareer();
+        setrlimit(RLIMIT_FSIZE, &was);
+        std::signal(SIGXFSZ, oldHandler);
+        EXPECT_FALSE(savedNow);
+        ASSERT_EQ(ok.texts.size(), 1);
+        EXPECT_TRUE(ok.texts[0].startsWith("The career could not be saved")) << ok.texts[0].toStdString();
+        EXPECT_TRUE(ok.texts[0].endsWith("The file keeps what was saved before."));
+        EXPECT_EQ(contents(), before);
+        EXPECT_EQ(leftBeside(), QStringList{"Ivo Vane.car"});
+    }
+
+    if (geteuid() != 0) { // the superuser writes into any folder
+        QFile::setPermissions(game.data.path(), QFile::ReadOwner | QFile::ExeOwner);
+        AutoAnswer ok(QMessageBox::Ok);
+        EXPECT_FALSE(game.win().career().saveCareer());
+        QFile::setPermissions(game.data.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_EQ(ok.texts.size(), 1);
+        EXPECT_TRUE(ok.texts[0].startsWith("The career could not be saved"));
+        EXPECT_EQ(contents(), before);
+        EXPECT_EQ(leftBeside(), QStringList{"Ivo Vane.car"});
+    }
+#endif
+
+    // Room again: the save goes through. The copy a crash left before it
+    // could be put in place is written over; files of other names are not touched.
+    for (const char* other : {"Ivo Vane.car.vantorelle-new", "Ivo Vane.car.Backup", "Ivo Vane.car.AbCdEf"}) {
+        QFile f(game.data.filePath(QString::fromLatin1(other)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("x");
+    }
+    EXPECT_TRUE(game.win().career().saveCareer());
+    EXPECT_NE(contents(), before);
+    EXPECT_TRUE(contents().contains(",4321,"));
+    EXPECT_EQ(leftBeside(), (QStringList{"Ivo Vane.car", "Ivo Vane.car.AbCdEf", "Ivo Vane.car.Backup"}));
+}
+
+namespace {
+
+// Answers the load window when it opens: picks a career by name and loads
+// it, deletes it, or closes the window.
+class LoadAnswer : public QObject {
+public:
+    enum class Do { Load, Delete, Close };
+    LoadAnswer(Do what, QString name) : m_what(what), m_name(std::move(name))
+    {
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto* w = qobject_cast<frmLoad*>(QApplication::activeModalWidget());
+            if (!w || m_done)
+                return;
+            m_done = true; // once: what follows is up to the test
+            auto* list = w->findChild<QListWidget*>(QStringLiteral("lstFiles"));
+            listed.clear();
+            for (int i = 0; i < list->count(); ++i)
+                listed << list->item(i)->text();
+            const auto found = list->findItems(m_name, Qt::MatchExactly);
+            if (!found.isEmpty())
+                list->setCurrentItem(found[0]);
+            if (m_what == Do::Load)
+                w->cmdLoad_Click();
+            else if (m_what == Do::Delete)
+                w->cmdDelete_Click();
+            else
+                w->reject();
+        });
+        m_timer.start();
+    }
+    QStringList listed;
+
+private:
+    Do m_what;
+    QString m_name;
+    QTimer m_timer;
+    bool m_done = false;
+};
+
+} // namespace
+
+TEST(Load, ACareerReopensWhereItStood)
+{
+    RunningGame game(21);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    // Into the tournament: its draw is made and saved at the first CONTINUE.
+    QPointer<frmSchedule> calendar = game.win().career().schedule();
+    {
+        QTimer accept;
+        QObject::connect(&accept, &QTimer::timeout, [] {
+            if (auto* s = qobject_cast<frmStructure*>(QApplication::activeModalWidget()))
+                s->accept();
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Ok)->click();
+        });
+        accept.start(5);
+        calendar->cmdContinue_Click();
+    }
+    frmRosters* draw = game.win().career().rosters();
+    ASSERT_NE(draw, nullptr);
+    const std::string groupA = draw->ladder().label[1];
+    game.win().career().saveCareer();
+
+    // A different game meanwhile: an exhibition's setup.
+    AutoAnswer yes(QMessageBox::Yes);
+    game.win().mnuNewGame_Click();
+    ASSERT_EQ(game.win().career().rosters(), nullptr);
+    st.career = {};
+
+    {
+        LoadAnswer pick(LoadAnswer::Do::Load, QStringLiteral("Ivo Vane"));
+        game.win().mnuLoadGame_Click();
+        EXPECT_EQ(pick.listed, QStringList{"Ivo Vane"});
+    }
+    EXPECT_EQ(yes.texts.front(), "Are you sure you want to quit the current game and start a new one?");
+    EXPECT_TRUE(yes.texts.contains("Are you sure you want to load a saved career?"));
+    EXPECT_EQ(st.career.careerName, "Ivo Vane");
+    EXPECT_EQ(st.match.bytGameType, 2);
+    EXPECT_EQ(st.view.themeName, "CANADIAN GRAND PRIX");
+    frmRosters* again = game.win().career().rosters();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->ladder().label[1], groupA);
+    EXPECT_TRUE(st.match.blnStopped); // no match until the career starts one
+    EXPECT_FALSE(game.find("picNewGame")->isVisible());
+}
+
+TEST(Load, LeavingDuringTheFirstMatchAndLoadingAgainKeepsTheDraw)
+{
+    RunningGame game(23);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    frmRosters* draw = openFirstDraw(game);
+    ASSERT_NE(draw, nullptr);
+    const auto drawn = st.career.QualifyingDraw;
+
+    // His match in the first round begins; he leaves it before the bull-up.
+    bool away = false;
+    {
+        PressOk ok;
+        AtTheBullUp leave(st, [&] {
+            away = draw->awayForMatch();
+            AutoAnswer yes(QMessageBox::Yes);
+            game.win().mnuNewGame_Click();
+        });
+        QTimer::singleShot(0, draw, [draw] { draw->cmdContinue_Click(); });
+        ASSERT_TRUE(waitUntil([&] { return leave.done() && st.match.blnStopped; }, 10000));
+    }
+    EXPECT_TRUE(away);
+    ASSERT_EQ(game.win().career().rosters(), nullptr);
+
+    // Loaded again: the same draw, the first round to be played anew.
+    {
+        AutoAnswer yes(QMessageBox::Yes);
+        LoadAnswer pick(LoadAnswer::Do::Load, QStringLiteral("Ivo Vane"));
+        game.win().mnuLoadGame_Click();
+    }
+    ASSERT_NE(game.win().career().rosters(), nullptr);
+    for (int slot = 1; slot <= 128; ++slot)
+        EXPECT_EQ(upperCase(st.career.QualifyingDraw[slot]), upperCase(drawn[slot])) << slot;
+    EXPECT_TRUE(trimSpaces(st.career.QualifyingDraw[129]).empty());
+}
+
+TEST(Load, CancelledDeletedAndNoneLeft)
+{
+    RunningGame game(22);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    createCareer(game, QStringLiteral("Ann"), QStringLiteral("Lee"));
+    // A file whose name could point elsewhere is never offered.
+    QFile odd(game.data.filePath(".hidden.car"));
+    ASSERT_TRUE(odd.open(QIODevice::WriteOnly));
+    odd.close();
+    ASSERT_NE(game.win().career().schedule(), nullptr);
+
+    AutoAnswer yes(QMessageBox::Yes);
+    {
+        LoadAnswer close(LoadAnswer::Do::Close, {});
+        game.win().mnuLoadGame_Click();
+        EXPECT_EQ(close.listed, (QStringList{"Ann Lee", "Ivo Vane"}));
+    }
+    // Closed without a choice: the career in play is untouched.
+    EXPECT_EQ(st.career.careerName, "Ann Lee");
+    EXPECT_NE(game.win().career().schedule(), nullptr);
+
+    {
+        LoadAnswer del(LoadAnswer::Do::Delete, QStringLiteral("Ivo Vane"));
+        QTimer::singleShot(200, [] {
+            if (auto* w = qobject_cast<frmLoad*>(QApplication::activeModalWidget()))
+                w->reject();
+        });
+        game.win().mnuLoadGame_Click();
+    }
+    EXPECT_TRUE(yes.texts.contains("Are you sure you want to delete the career for Ivo Vane?"));
+    EXPECT_FALSE(QFile::exists(game.data.filePath("Ivo Vane.car")));
+    QFile::remove(game.data.filePath("Ann Lee.car"));
+    {
+        AutoAnswer ok(QMessageBox::Ok);
+        game.win().mnuLoadGame_Click();
+        EXPECT_TRUE(ok.texts.contains("There are no saved careers available."));
+    }
+    EXPECT_EQ(st.career.careerName, "Ann Lee");
+}
+
+TEST(History, TheMenuShowsTheCareersHistory)
+{
+    RunningGame game(23);
+    ASSERT_TRUE(game.app);
+    createCareer(game);
+    QFile his(game.data.filePath("Ivo Vane.his"));
+    ASSERT_TRUE(his.open(QIODevice::WriteOnly));
+    his.write("12/06/2004,WORLD MASTERS,ROUND 2,1500,60,10,2\r\n\r\n8/12/26,US ALLCOMERS,DNQ,0,0,0,0\r\n");
+    his.close();
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<frmHistory*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        shown = true;
+        EXPECT_EQ(w->windowTitle(), " IVO VANE - HISTORY");
+        auto* list = w->findChild<QListWidget*>(QStringLiteral("lstHistory"));
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_TRUE(list->item(0)->text().startsWith("12/06/2004    WORLD MASTERS           ROUND 2      75.00"));
+        w->accept();
+    });
+    game.win().career().showHistory();
+    EXPECT_TRUE(shown);
+}
+
+TEST(Load, DuringAMatchAbandonsItAndNamesStayPlainText)
+{
+    RunningGame game(41);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    AutoAnswer yes(QMessageBox::Yes);
+    game.win().mnuNewGame_Click();
+    // An exhibition waits for its bull-up when Load comes.
+    st.match.player(1).name = "<b>NIA</b>";
+    st.match.player(2).name = "TOMAS VELL";
+    st.view.setupVisible = false;
+    LoadAnswer pick(LoadAnswer::Do::Load, QStringLiteral("Ivo Vane"));
+    QTimer::singleShot(50, &game.win(), [&] { game.win().mnuLoadGame_Click(); });
+    game.win().startExhibition(false);
+    EXPECT_TRUE(st.match.blnStopped);
+    EXPECT_FALSE(game.find("picContainer")->isVisible());
+    EXPECT_EQ(st.career.careerName, "Ivo Vane");
+    EXPECT_NE(game.win().career().schedule(), nullptr);
+    // A name is shown as it is spelt, never read as markup.
+    auto* name = game.find<QLabel>(QStringLiteral("lblPlayer_1"));
+    EXPECT_EQ(name->textFormat(), Qt::PlainText);
+    EXPECT_EQ(name->text(), "<b>NIA</b>");
+}
