@@ -84,6 +84,8 @@ private:
 // player reads, and no match flow resumes inside the window. The current
 // player (preferredName, when given) comes first in the choice of names.
 // storeProblem: what opening the store said, when it could not be opened.
+// colour is the game's remembered theme colour, kept by reference as every
+// themed window keeps it; it and the store outlive the window.
 frmRecords* showRecords(MatchStore& store, const QString& preferredName, const Rgb& colour, QWidget* parent,
                         const QString& storeProblem = {});
 
