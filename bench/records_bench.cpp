@@ -14,6 +14,7 @@
 #include "platform/matchstore.h"
 #include "qt/records/frmRecords.h"
 #include "qt/records/heatmapwidget.h"
+#include "qt/records/recordsexport.h"
 #include "records/storehelpers.h"
 #include "rules/records/charts.h"
 
@@ -253,3 +254,27 @@ static void BM_RecordsTrendPageShown(benchmark::State& state)
     state.counters["points"] = static_cast<double>(w.data().trend.size());
 }
 BENCHMARK(BM_RecordsTrendPageShown)->Unit(benchmark::kMillisecond);
+
+// "All" of one player exported: his 10,000 matches with every turn and dart
+// to three CSV files.
+static void BM_RecordsExportAll(benchmark::State& state)
+{
+    BigStore& big = bigStore();
+    MatchStore store;
+    store.open(big.file);
+    const auto data = loadRecords(store, {"Ann Lee", Period::All, 0, std::nullopt});
+    const auto shown = shownRecords(data.value);
+    const auto folder = big.folder / "export";
+    for (auto _ : state) {
+        std::filesystem::create_directories(folder);
+        const ExportOutcome out =
+            exportRecords(store, shown, QString::fromStdString(folder.string()), QStringLiteral("Ann Lee"));
+        if (!out.ok)
+            state.SkipWithError(out.message.toStdString().c_str());
+        state.PauseTiming();
+        std::filesystem::remove_all(folder);
+        state.ResumeTiming();
+    }
+    state.counters["matches"] = static_cast<double>(shown.size());
+}
+BENCHMARK(BM_RecordsExportAll)->Iterations(2)->Unit(benchmark::kMillisecond);
