@@ -1,5 +1,5 @@
 // The match records: a turn recorded on a file on disk, and the statistics
-// window's reads over a store of ten thousand matches.
+// window's reads, first paint and heat map over a store of ten thousand matches.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -7,7 +7,14 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QImage>
+#include <QTabWidget>
+
 #include "platform/matchstore.h"
+#include "qt/records/frmRecords.h"
+#include "qt/records/heatmapwidget.h"
+#include "qt/records/recordsexport.h"
 #include "records/storehelpers.h"
 #include "rules/records/charts.h"
 
@@ -159,3 +166,115 @@ static void BM_RecordsHeatMap(benchmark::State& state)
     state.counters["darts"] = static_cast<double>(darts);
 }
 BENCHMARK(BM_RecordsHeatMap)->Unit(benchmark::kMillisecond);
+
+// The statistics window opened on "all" of one player over the 10,000
+// matches, until its first paint: the names, the figures, the trend, the
+// career form and the practice sessions read and shown.
+static void BM_RecordsWindowFirstPaint(benchmark::State& state)
+{
+    BigStore& big = bigStore();
+    MatchStore store;
+    store.open(big.file);
+    const Rgb colour{0, 0, 128};
+    std::size_t matches = 0;
+    for (auto _ : state) {
+        frmRecords w(store, QStringLiteral("Ann Lee"), colour, nullptr);
+        w.show();
+        // The paint the screen would get, drawn here: offscreen, nothing is exposed.
+        QImage shown(w.size(), QImage::Format_ARGB32_Premultiplied);
+        w.render(&shown);
+        matches = w.data().matches.size();
+        state.PauseTiming();
+        w.close();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["matches"] = static_cast<double>(matches);
+}
+BENCHMARK(BM_RecordsWindowFirstPaint)->Unit(benchmark::kMillisecond);
+
+// The heat map of 100,000 darts: binned, coloured and drawn on the board
+// (the darts read once beforehand; BM_RecordsHeatMap reads them).
+static void BM_RecordsHeatMapDrawn(benchmark::State& state)
+{
+    BigStore& big = bigStore();
+    MatchStore store;
+    store.open(big.file);
+    const auto darts = store.heatDarts({"Ann Lee", Period::All, 0, std::nullopt}, 100000);
+    HeatMapWidget widget;
+    widget.resize(420, 460);
+    QImage target(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    widget.render(&target); // the board itself is drawn once per size and kept
+    for (auto _ : state) {
+        widget.setMap(heatMap(darts.value));
+        widget.render(&target);
+    }
+    state.counters["darts"] = static_cast<double>(darts.value.size());
+}
+BENCHMARK(BM_RecordsHeatMapDrawn)->Unit(benchmark::kMillisecond);
+
+// The heat map's page looked at for "all": the darts of her matches read
+// kind by kind, binned and drawn.
+static void BM_RecordsHeatPageShown(benchmark::State& state)
+{
+    BigStore& big = bigStore();
+    MatchStore store;
+    store.open(big.file);
+    const Selection all{"Ann Lee", Period::All, 0, std::nullopt};
+    const auto data = loadRecords(store, all);
+    HeatMapWidget widget;
+    widget.resize(420, 460);
+    QImage target(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    std::size_t n = 0;
+    for (auto _ : state) {
+        const auto darts = loadHeatDarts(store, all, data.value);
+        widget.setMap(heatMap(darts.value));
+        widget.render(&target);
+        n = darts.value.size();
+    }
+    state.counters["darts"] = static_cast<double>(n);
+}
+BENCHMARK(BM_RecordsHeatPageShown)->Unit(benchmark::kMillisecond);
+
+// The trend's page looked at for "all": two lines of 10,000 points drawn.
+static void BM_RecordsTrendPageShown(benchmark::State& state)
+{
+    BigStore& big = bigStore();
+    MatchStore store;
+    store.open(big.file);
+    const Rgb colour{0, 0, 128};
+    frmRecords w(store, QStringLiteral("Ann Lee"), colour, nullptr);
+    w.show();
+    auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("tabPages"));
+    tabs->setCurrentIndex(1);
+    auto* chart = w.findChild<QWidget*>(QStringLiteral("picTrend"));
+    QImage shown(chart->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state)
+        chart->render(&shown);
+    state.counters["points"] = static_cast<double>(w.data().trend.size());
+}
+BENCHMARK(BM_RecordsTrendPageShown)->Unit(benchmark::kMillisecond);
+
+// "All" of one player exported: his 10,000 matches with every turn and dart
+// to three CSV files.
+static void BM_RecordsExportAll(benchmark::State& state)
+{
+    BigStore& big = bigStore();
+    MatchStore store;
+    store.open(big.file);
+    const auto data = loadRecords(store, {"Ann Lee", Period::All, 0, std::nullopt});
+    const auto shown = shownRecords(data.value);
+    const auto folder = big.folder / "export";
+    for (auto _ : state) {
+        std::filesystem::create_directories(folder);
+        const ExportOutcome out =
+            exportRecords(store, shown, QString::fromStdString(folder.string()), QStringLiteral("Ann Lee"));
+        if (!out.ok)
+            state.SkipWithError(out.message.toStdString().c_str());
+        state.PauseTiming();
+        std::filesystem::remove_all(folder);
+        state.ResumeTiming();
+    }
+    state.counters["matches"] = static_cast<double>(shown.size());
+}
+BENCHMARK(BM_RecordsExportAll)->Iterations(2)->Unit(benchmark::kMillisecond);
