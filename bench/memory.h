@@ -1,5 +1,7 @@
 #pragma once
+// What the benchmarks read of the process itself: its memory and its CPU time.
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <string>
 
@@ -14,6 +16,14 @@ inline long residentKb()
         if (line.rfind("VmRSS:", 0) == 0)
             return std::atol(line.c_str() + 6);
     return -1;
+}
+
+// The CPU time the process has used, in seconds.
+inline double cpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
 }
 
 } // namespace vantorelle

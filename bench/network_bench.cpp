@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -23,6 +25,7 @@
 #include "rules/network/frames.h"
 #include "rules/network/protocol.h"
 
+#include "memory.h"
 #include "support/shipped.h"
 #include "support/wait.h"
 
@@ -132,3 +135,132 @@ static void BM_DartThrownThereToDrawnHere(benchmark::State& state)
     state.counters["worst_ms"] = ms.back();
 }
 BENCHMARK(BM_DartThrownThereToDrawnHere)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// A program hosting a session at the game's own pace (time scale 1), as a
+// player runs it.
+struct Host {
+    QTemporaryDir data;
+    StartResult r;
+    Host()
+    {
+        testing::copyShippedRoster(data.path());
+        r = startVantorelle(testing::shippedStart(data.path(), 5, 1));
+        if (!r.app)
+            return;
+        waitUntil([&] { return r.app->main->isVisible(); }, 5000);
+        r.app->state.settings.savedPlayer1Name = "Nia";
+        r.app->main->network().open();
+        r.app->main->network().devices()->findChild<QLineEdit*>(QStringLiteral("txtGameName"))->setText("127.0.0.1");
+        r.app->main->network().devices()->cmdStart_Click();
+    }
+    ~Host()
+    {
+        if (r.app)
+            r.app->state.flags.quitting = true;
+    }
+    frmDarts& main() { return *r.app->main; }
+    int players()
+    {
+        QStringList list;
+        return main().network().session() ? (main().network().session()->UpdatePlayers(list), list.size()) : 0;
+    }
+};
+
+} // namespace
+
+// A peer that joins and then falls silent without closing (a pulled cable, a
+// frozen machine): the time until the player here is told, 20 times.
+static void BM_SilentPeerNoticedAndTold(benchmark::State& state)
+{
+    Host host;
+    if (!host.r.app || !host.main().network().lobby()) {
+        state.SkipWithError("no session on 127.0.0.1");
+        return;
+    }
+    std::vector<double> ms;
+    QElapsedTimer clock;
+    qint64 silentAt = -1;
+    // The message is answered as soon as it is up, and the time taken.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (box->text().contains(QStringLiteral("was lost")) && silentAt >= 0) {
+            ms.push_back(static_cast<double>(clock.nsecsElapsed() - silentAt) / 1e6);
+            silentAt = -1;
+        }
+        box->accept();
+    });
+    answer.start(1);
+    clock.start();
+    for (auto _ : state) {
+        for (int i = 0; i < 20; ++i) {
+            QTcpSocket peer;
+            peer.connectToHost(QHostAddress::LocalHost, host.main().network().session()->hostPort());
+            if (!peer.waitForConnected(2000))
+                break;
+            const std::string hello = frame(helloPayload("Ghost"));
+            peer.write(hello.data(), static_cast<qint64>(hello.size()));
+            if (!waitUntil([&] { return host.players() == 2; }, 3000))
+                break;
+            silentAt = clock.nsecsElapsed(); // from now on it says nothing
+            peer.setReadBufferSize(1);
+            waitUntil([&] { return silentAt < 0; }, 30000);
+        }
+    }
+    answer.stop();
+    if (ms.size() < 20) {
+        state.SkipWithError("a silent peer was not noticed");
+        return;
+    }
+    std::sort(ms.begin(), ms.end());
+    state.counters["tries"] = static_cast<double>(ms.size());
+    state.counters["median_ms"] = ms[ms.size() / 2];
+    state.counters["worst_ms"] = ms.back();
+}
+BENCHMARK(BM_SilentPeerNoticedAndTold)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// What keeping the line alive costs in an idle lobby: the frames that go to
+// the other machine a minute, and the CPU the program uses while it waits.
+static void BM_IdleLobbyKeepAlive(benchmark::State& state)
+{
+    Host host;
+    if (!host.r.app || !host.main().network().lobby()) {
+        state.SkipWithError("no session on 127.0.0.1");
+        return;
+    }
+    // The other machine, a bare line that keeps itself alive and counts
+    // what comes to it once it has joined.
+    QTcpSocket peer;
+    peer.connectToHost(QHostAddress::LocalHost, host.main().network().session()->hostPort());
+    peer.waitForConnected(2000);
+    const std::string hello = frame(helloPayload("Tomas"));
+    peer.write(hello.data(), static_cast<qint64>(hello.size()));
+    waitUntil([&] { return host.players() == 2; }, 3000);
+    qtPause(0.5);
+    peer.readAll();
+    qint64 bytes = 0;
+    QObject::connect(&peer, &QTcpSocket::readyRead, [&] { bytes += peer.readAll().size(); });
+    QTimer alive;
+    QObject::connect(&alive, &QTimer::timeout, [&] {
+        const std::string k = frame(keepAlivePayload());
+        peer.write(k.data(), static_cast<qint64>(k.size()));
+    });
+    alive.start(300);
+    double percent = 0;
+    constexpr double kSeconds = 10;
+    for (auto _ : state) {
+        QElapsedTimer wall;
+        wall.start();
+        const double c0 = cpuSeconds();
+        qtPause(kSeconds);
+        percent = 100.0 * (cpuSeconds() - c0) / (static_cast<double>(wall.elapsed()) / 1000.0);
+    }
+    // A keep-alive is a frame of 5 bytes (its length and one letter).
+    state.counters["frames_a_minute"] = static_cast<double>(bytes) / 5 * 60 / kSeconds;
+    state.counters["cpu_percent"] = percent;
+}
+BENCHMARK(BM_IdleLobbyKeepAlive)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -21,13 +21,6 @@ using namespace vantorelle;
 
 namespace {
 
-double cpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
 StartOptions options(const QTemporaryDir& data)
 {
     testing::copyShippedRoster(data.path());

@@ -277,6 +277,43 @@ TEST(Lobby, WithoutAFixedAddressThePlayerSaysWhereTheHostIs)
     EXPECT_EQ(readSetting(QStringLiteral("SearchAddress")), kHere); // offered the next time
 }
 
+TEST(Lobby, NoSessionFoundAFailedJoinAndNobodyToListAreToldPlainly)
+{
+    RunningGame b(63);
+    ASSERT_TRUE(b.app);
+    b.st().settings.savedPlayer1Name = "Tomas";
+    b.win().network().open();
+    {
+        // Nobody hosts here: said so, and the connection window stays.
+        AutoAnswer ok(QMessageBox::Ok);
+        b.win().network().devices()->cmdJoin_Click();
+        ASSERT_EQ(ok.texts.size(), 1);
+        EXPECT_TRUE(ok.texts.front().startsWith("No session was found at 127.0.0.1."));
+        EXPECT_EQ(b.win().network().join(), nullptr);
+        EXPECT_TRUE(b.win().network().devices()->isVisible());
+    }
+    {
+        // A session listed, then gone before it is joined.
+        DirPlay host(kHere);
+        ASSERT_TRUE(host.HostGame(0, QStringLiteral("Nia"), kHere, 2));
+        b.win().network().devices()->cmdJoin_Click();
+        ASSERT_NE(b.win().network().join(), nullptr);
+        host.Dismantle();
+        AutoAnswer ok(QMessageBox::Ok);
+        b.win().network().join()->cmdJoin_Click();
+        EXPECT_TRUE(ok.texts.contains("The session could not be joined: its host did not answer, or it has its two "
+                                      "players already."));
+        EXPECT_EQ(b.win().network().join(), nullptr);
+    }
+    // Listing the players of no session at all.
+    DirPlay none(kHere);
+    QSignalSpy told(&none, &DirPlay::message);
+    QStringList players;
+    EXPECT_EQ(none.UpdatePlayers(players), "");
+    ASSERT_EQ(told.count(), 1);
+    EXPECT_EQ(told.front().front().toString(), "Error listing players.");
+}
+
 TEST(Lobby, ALostConnectionEndsTheNetworkMatchAsAQuit)
 {
     RunningGame a(71), b(72);

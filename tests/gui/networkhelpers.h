@@ -144,6 +144,31 @@ public:
     }
 };
 
+// Does something once, from inside the event loop, as soon as a condition
+// holds. A match runs inside the event loop (every pause is a nested loop),
+// so a test cannot wait for a moment of it from outside: it arranges what
+// happens then.
+class Once : public QObject {
+public:
+    Once(std::function<bool()> when, std::function<void()> act) : m_when(std::move(when)), m_act(std::move(act))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (m_done || QApplication::activeModalWidget() || !m_when())
+                return;
+            m_done = true;
+            m_act();
+        });
+        m_timer.start(2);
+    }
+    bool done() const { return m_done; }
+
+private:
+    std::function<bool()> m_when;
+    std::function<void()> m_act;
+    QTimer m_timer;
+    bool m_done = false;
+};
+
 // Nia hosts, Tomas joins; both lobbies see both players.
 inline void meetInALobby(RunningGame& a, RunningGame& b)
 {

@@ -34,11 +34,22 @@ TEST(Frames, OnlyThisProgramsHelloOpensASession)
 {
     EXPECT_EQ(readHello(helloPayload("Tomas\r\nVell")), "Tomas  Vell");
     EXPECT_FALSE(readHello("Hother-program\t1\tNia"));
-    EXPECT_FALSE(readHello("H" + std::string(kAppIdentifier) + "\t2\tNia"));
-    EXPECT_FALSE(readHello("H" + std::string(kAppIdentifier) + "\t1\t   "));
+    EXPECT_FALSE(readHello("H" + std::string(kAppIdentifier) + "\t1\tNia")); // an older program
+    EXPECT_FALSE(readHello("H" + std::string(kAppIdentifier) + "\t3\tNia"));
+    EXPECT_FALSE(readHello("H" + std::string(kAppIdentifier) + "\t" + std::to_string(kProtocolVersion) + "\t   "));
     EXPECT_FALSE(readHello(messagePayload(0, "hi")));
     EXPECT_FALSE(readMessage("M\x00\x00"));
     EXPECT_EQ(readMessage(messagePayload(5, ""))->kind, 5);
+    // A name is cut to a name box's length between characters, never inside one.
+    std::string cyrillic;
+    for (int i = 0; i < 40; ++i)
+        cyrillic += "\xD0\x96"; // Ж
+    EXPECT_EQ(readHello(helloPayload(cyrillic)), cyrillic.substr(0, 60));
+    // The keep-alive and the goodbye are neither hellos nor messages.
+    EXPECT_FALSE(readHello(keepAlivePayload()));
+    EXPECT_FALSE(readMessage(keepAlivePayload()));
+    EXPECT_TRUE(isByePayload(byePayload()));
+    EXPECT_FALSE(readMessage(byePayload()));
 }
 
 TEST(Sessions, AnswersAndTheirListLine)

@@ -42,6 +42,21 @@ TEST(GameMessages, ChallengesOptionsQuitsAndRefusals)
         EXPECT_EQ(optionButton(option), button) << option;
 }
 
+TEST(GameMessages, ABusyAnswerAndAChallengerNameNoLongerThanANameBox)
+{
+    EXPECT_EQ(busyMessage(), "$ZEKO$B");
+    EXPECT_EQ(readGameMessage(busyMessage())->kind, GameMessage::Kind::Busy);
+    // A challenger's name of 100 letters arrives cut to the 30 a name box
+    // holds, between characters, however it is written.
+    const auto m = readGameMessage(challengeMessage("Nia", std::string(100, 'x')));
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->challenger, std::string(30, 'x'));
+    std::string greek;
+    for (int i = 0; i < 40; ++i)
+        greek += "\xCE\xA9"; // Ω, two bytes each
+    EXPECT_EQ(readGameMessage(challengeMessage("Nia", greek))->challenger, greek.substr(0, 60));
+}
+
 TEST(Chat, LinesNamesAndWhatIsSent)
 {
     EXPECT_TRUE(chatLines("Nia", "").empty());

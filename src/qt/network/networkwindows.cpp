@@ -272,6 +272,9 @@ void NetworkWindows::CheckMessages()
     // replayed starts the match and its bull-up), and the polls that come
     // meanwhile act on the messages after it: in order, each once.
     DirPlay* play = m_play.get();
+    // Between network matches the session takes a player again.
+    if (!m_st.match.networkGame)
+        play->EnableJoin();
     const QStringList taken = play->takeGameMessages();
     // The flash of the player list runs the event loop: the session may have
     // been closed meanwhile, and what it brought goes with it.
