@@ -170,6 +170,23 @@ TEST_F(CricketGame, ANetworkCricketWinEndsNetworkPlayAndItsSeats)
     EXPECT_EQ(host.sent.size(), sent); // nothing goes to the other machine
 }
 
+TEST_F(CricketGame, ADartFromTheOtherMachineDuringTheOpeningOverlayIsKept)
+{
+    // The other machine challenged: its player 1 throws the first bull-up
+    // dart, which may come while the pairing is still shown here.
+    st.match.networkGame = true;
+    st.match.isChallenger = false;
+    host.onInfo = [this] { engine.receiveDart({1, board::kBullUpX, board::kBullUpY, "S50", false}); };
+    host.onWait.push_back([this] {
+        const Point p{board::kBullUpX + 300, board::kBullUpY};
+        engine.ThrowDart(p.x, p.y);
+    });
+    engine.StartCricket(exhibition());
+    // Its dart was kept and thrown for its player: it won the bull-up.
+    EXPECT_DOUBLE_EQ(st.match.dblBullDist1, GetDistance(board::kBullUpX, board::kBullUpY));
+    EXPECT_EQ(st.match.intBullWinner, 1);
+}
+
 TEST(CricketComputer, ChoosesBetweenPointsAndClosing)
 {
     MatchState st;

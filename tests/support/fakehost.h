@@ -70,10 +70,14 @@ public:
         comments.emplace_back(text);
         log.push_back("comment " + comments.back());
     }
+    // Runs while an overlay is up, as a message from the other machine would.
+    std::function<void()> onInfo;
     void showInfo(std::string_view text) override
     {
         infos.emplace_back(text);
         log.push_back("info " + infos.back());
+        if (onInfo)
+            std::exchange(onInfo, nullptr)();
     }
     void refresh() override {}
     void send(std::string_view m) override

@@ -23,7 +23,9 @@ bool MatchEngine::canTakeDart(int player) const
 
 void MatchEngine::receiveDart(ReceivedDart dart)
 {
-    if (m_match.blnStopped || (dart.player != 1 && dart.player != 2))
+    // Kept from the moment the match begins (its seats are set), even while
+    // its opening overlay is up; a match decided takes no more.
+    if ((m_match.blnStopped && m_life.guards().open) || (dart.player != 1 && dart.player != 2))
         return;
     if (m_match.seatOf(dart.player) != Seat::Remote || !isValidBed(dart.bed))
         return;
