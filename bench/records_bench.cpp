@@ -12,6 +12,11 @@
 #include <QTabWidget>
 
 #include "platform/matchstore.h"
+#include "platform/storesink.h"
+#include "rules/match/bed.h"
+#include "rules/match/board.h"
+#include "rules/match/matchengine.h"
+#include "support/silenthost.h"
 #include "qt/records/frmRecords.h"
 #include "qt/records/heatmapwidget.h"
 #include "qt/records/recordsexport.h"
@@ -128,6 +133,73 @@ static void BM_RecordTurn(benchmark::State& state)
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_RecordTurn)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A dart thrown in a match being played and recorded, as the window's thread
+// pays for it: the match's own booking of the dart, its record, and at the
+// end of each visit the turn written to the store on disk (the recorder and
+// the store the running game uses). 10,000 darts of two players at real
+// boards who hit what they aim at seven times in ten, in matches of first to
+// three legs of 501.
+static void BM_RecordedDartInPlay(benchmark::State& state)
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("vantorelle-darts-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    for (auto _ : state) {
+        MatchStore store;
+        store.open((folder / "Records.db").string());
+        store.setCheckpointAtEnds(false); // as the game runs it: written through a moment later
+        StoreSink sink(store);
+        records::MatchRecorder recorder([] { return std::int64_t{1700000000}; });
+        recorder.setSink(&sink);
+        GameState st;
+        // Both bull-up darts come as the host waits for them.
+        struct BothBullUps : vantorelle::testing::SilentHost {
+            void waitForEvents() override
+            {
+                if (st->match.blnBullUp)
+                    engine->ThrowDart(2600, st->match.currentPlayer == 1 ? 4000 : 3000);
+            }
+        } host;
+        Rng rng(5);
+        MatchEngine engine(st, host, rng);
+        host.engine = &engine;
+        host.st = &st;
+        engine.setRecorder(&recorder);
+        std::vector<double> darts;
+        std::mt19937_64 gen(2);
+        const auto beds = aimCodes();
+        while (darts.size() < 10000) {
+            st.match.numberOfPlayers = 2;
+            st.match.player(1).name = "NIA QUARRELL";
+            st.match.player(2).name = "TOMAS VELL";
+            st.match.player(1).realBoard = st.match.player(2).realBoard = true;
+            st.match.intStartScore = 501;
+            st.match.bytLegsToWin = 3;
+            st.match.bytSetstoWin = 1;
+            engine.StartGame();
+            while (!st.match.blnStopped && darts.size() < 10000) {
+                // A fair player: the right bed seven darts in ten, any other the rest.
+                const int p = st.match.currentPlayer;
+                const int left = st.match.player(p).score - st.match.bytTurnScore;
+                std::string bed = left > 60 ? "T20" : left == 50 ? "S50" : left % 2 == 0 && left <= 40 ? makeBed('D', left / 2)
+                                                                                                  : makeBed('S', left > 40 ? left - 40 : 1);
+                if (gen() % 10 >= 7)
+                    bed = beds[gen() % beds.size()];
+                const auto at = GetCoords(bed);
+                const auto start = Clock::now();
+                engine.ThrowDart(at->x, at->y);
+                darts.push_back(micros(Clock::now() - start));
+            }
+            engine.abandon();
+            store.checkpointNow(); // the moment later, not timed
+        }
+        if (sink.failed())
+            state.SkipWithError("the store failed");
+        percentiles(state, darts, "dart");
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_RecordedDartInPlay)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // "All" of one player over 10,000 matches: the stored figures loaded,
 // combined, and the trend drawn from them.

@@ -329,7 +329,8 @@ StoreResult MatchStore::finishMatch(std::int64_t matchId, const MatchEnd& end)
             return refused("the match is not being played");
         return endMatch(matchId, Outcome::Finished, end);
     });
-    checkpoint();
+    if (m_checkpointAtEnds)
+        checkpoint();
     return r;
 }
 
@@ -351,7 +352,8 @@ StoreResult MatchStore::abandonMatch(std::int64_t matchId, std::int64_t ended, c
             return refused("the match is not being played");
         return endMatch(matchId, Outcome::Abandoned, {ended, 0, sets, legs, std::nullopt});
     });
-    checkpoint();
+    if (m_checkpointAtEnds)
+        checkpoint();
     return r;
 }
 

@@ -146,6 +146,13 @@ public:
     // started. Never writes over a file. The new name, or why it failed.
     static Loaded<std::string> moveAside(const std::string& path, const std::string& tag);
 
+    // A match's end writes the log through to the file at once (the
+    // default), or leaves that to checkpointNow(), which the game calls when
+    // nothing waits on it: the write-through is the one step of recording
+    // that waits on the disk.
+    void setCheckpointAtEnds(bool atEnds) { m_checkpointAtEnds = atEnds; }
+    void checkpointNow() { checkpoint(); }
+
     // What went wrong inside a write (the store's own business).
     struct Trouble;
 
@@ -164,6 +171,7 @@ private:
     sqlite3* m_db = nullptr;
     std::string m_problem; // why nothing more is recorded; empty while recording
     std::unique_ptr<store::StatementCache> m_cache;
+    bool m_checkpointAtEnds = true;
 };
 
 } // namespace vantorelle

@@ -10,7 +10,9 @@ namespace vantorelle::testing {
 // Board points that score a given bed for sure (aim points lie off the wires).
 inline Point at(const std::string& bed)
 {
-    return *GetCoords(bed);
+    const auto p = GetCoords(bed);
+    EXPECT_TRUE(p) << "no bed " << bed; // "S05", not "S5"
+    return p.value_or(Point{});
 }
 
 // A match between two humans on a recording host with a seeded generator.

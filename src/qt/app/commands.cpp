@@ -22,6 +22,8 @@
 #include "rules/app/gamestate.h"
 #include "qt/match/soundplayer.h"
 #include "qt/setup/frmSCore.h"
+#include "qt/records/frmRecords.h"
+#include "qt/records/recordkeeper.h"
 
 namespace vantorelle {
 
@@ -78,6 +80,8 @@ void frmDarts::buildMenus()
     add(bar, "mnuAudio", QStringLiteral("Audio"), &frmDarts::toggleSound);
     add(bar, "mnuHelp", QStringLiteral("Help"), &frmDarts::showHint);
     add(bar, "mnuStatistics", QStringLiteral("Statistics"), [this] { m_engine.DoStats(); });
+    add(bar, "mnuRecords", QStringLiteral("Records"), &frmDarts::showRecords);
+    add(bar, "mnuUndo", QStringLiteral("Undo"), &frmDarts::undo);
     add(bar, "mnuRankings", QStringLiteral("Rankings"), [this] { m_career->showRankings(); });
     add(bar, "mnuHistory", QStringLiteral("Player History"), [this] { m_career->showHistory(); });
     add(bar, "mnuEditor", QStringLiteral("Editor"), &frmDarts::mnuEditor_Click);
@@ -114,6 +118,9 @@ void frmDarts::keyPressEvent(QKeyEvent* e)
         return;
     case Qt::Key_F1:
         openHelp();
+        return;
+    case Qt::Key_Backspace:
+        undo();
         return;
     case Qt::Key_C:
         showCredits();
@@ -180,6 +187,20 @@ void frmDarts::changeEvent(QEvent* e)
     // Coming back from the taskbar counts as a resize.
     if (e->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized))
         undoDisguise();
+}
+
+void frmDarts::showRecords()
+{
+    // Whose records first: the player of this machine.
+    QString name = QString::fromStdString(m_st.career.careerName);
+    if (name.isEmpty())
+        name = QString::fromStdString(m_st.settings.savedPlayer1Name);
+    vantorelle::showRecords(m_records->store(), name, m_st.view.mainColour, this, m_records->problem());
+}
+
+void frmDarts::undo()
+{
+    m_engine.undo();
 }
 
 void frmDarts::showCredits()

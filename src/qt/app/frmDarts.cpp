@@ -22,6 +22,7 @@
 #include "qt/network/networkwindows.h"
 #include "rules/network/protocol.h"
 #include "qt/persistence/frmLoad.h"
+#include "qt/records/recordkeeper.h"
 #include "rules/persistence/careerfile.h"
 #include "rules/career/calendar.h"
 #include "rules/career/tournament.h"
@@ -33,6 +34,7 @@
 #include "qt/cricket/picCricket.h"
 #include "qt/setup/picNewGame.h"
 #include "qt/app/mainlabels.h"
+#include "qt/app/matchinfo.h"
 #include "qt/ui/fittedlabel.h"
 #include "qt/ui/frmInfo.h"
 #include "qt/ui/gradient.h"
@@ -82,7 +84,11 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
     setCentralWidget(bg);
 
     m_board = new BoardWidget(m_st.match, m_st.view, bg);
-    m_board->onMouseDown = [this](int button, int x, int y) { m_engine.boardMouseDown(button, x, y); };
+    m_board->onMouseDown = [this](int button, int x, int y) {
+        if (m_summary)
+            m_summary->hide(); // the figures make way for the next throw
+        m_engine.boardMouseDown(button, x, y);
+    };
 
     for (int i = 0; i < 6; ++i) {
         auto* w = new DartInHand(i < 3 ? 1 : 2, m_board);
@@ -117,6 +123,8 @@ frmDarts::frmDarts(GameState& state, Rng& rng, double timeScale)
     m_menu.changeTheme = [this](const std::string& code) { ChangeTheme(code); };
     m_career = new CareerWindows(m_st, rng, *this, timeScale);
     m_network = new NetworkWindows(m_st, *this);
+    m_records = new RecordKeeper(m_st.dataFolder, this);
+    m_engine.setRecorder(&m_records->recorder());
     m_sound = new SoundPlayer(QString::fromStdString(m_st.appFolder), this);
 
     m_tmrConfuse = new QTimer(this);
@@ -250,6 +258,7 @@ void frmDarts::startCareerMatch(const CareerMatch& match, MatchOverHandler onOve
     m.player(1).realBoard = m_st.career.realBoard;
     m.player(2).realBoard = false;
     m.tag = {"", match.tag1, match.tag2};
+    m.careerStage = match.stage;
     m_st.view.flag = {"", match.flag1, match.flag2};
     m_st.view.cricketBoardShown = false;
     m_st.view.setupVisible = false;
@@ -433,6 +442,7 @@ void frmDarts::play(std::string_view path, bool wait)
 void frmDarts::comment(std::string_view text)
 {
     m_lblComments->setText(qs(text));
+    refreshMatchInfo(); // each dart's commentary comes as it is booked
     logLine(QStringLiteral("comment "), qs(text));
 }
 
@@ -494,6 +504,24 @@ void frmDarts::animate(int x, int y, char pose, bool bounceOut)
 void frmDarts::clearBoard()
 {
     m_board->clearLayer();
+}
+
+void frmDarts::redrawTurn()
+{
+    m_board->clearLayer();
+    const MatchState& m = m_st.match;
+    for (int n = 1; n <= m.bytDart && n <= 3; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        if (m.intDartX[i] == 1 && m.intDartY[i] == 1)
+            continue; // it bounced out
+        const auto frames = Animate(m.intDartX[i], m.intDartY[i], m.strDartPose[i].empty() ? 'a' : m.strDartPose[i][0],
+                                    false);
+        if (!frames.empty() && frames.back().drawn) {
+            const FlightFrame& f = frames.back();
+            m_board->drawPicture(f.picture, m.currentPlayer, f.pose, f.x, f.y);
+        }
+    }
+    m_board->update();
 }
 
 void frmDarts::setAimTimer(bool on)

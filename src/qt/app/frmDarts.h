@@ -21,6 +21,9 @@ class BoardWidget;
 class picCricket;
 class CareerWindows;
 class NetworkWindows;
+class RecordKeeper;
+class SummaryPanel;
+class VisitPanel;
 struct CareerMatch;
 class picNewGame;
 class SoundPlayer;
@@ -53,6 +56,13 @@ public:
     void backToStartMenu();
     CareerWindows& career() { return *m_career; }
     NetworkWindows& network() { return *m_network; }
+    // The record of every match played here, and its store.
+    RecordKeeper& records() { return *m_records; }
+    // The Records command: the statistics window over the match records.
+    void showRecords();
+    // The Undo command (Backspace): a real-board player's last click or typed
+    // turn taken back, when the match allows it.
+    void undo();
     // Whatever is on screen stops now, without a question: a New or a Load
     // the player confirmed, a challenge, the other machine gone, quitting.
     // The match ends (with tellOtherMachine the other machine of a network
@@ -115,6 +125,10 @@ public:
     bool confirm(std::string_view question) override;
     void showSetupMenu() override;
     void stopSounds() override;
+    void redrawTurn() override;
+    void legWon(int winner, bool matchOver) override;
+    // The figures panel shown at the end of a leg or a match.
+    SummaryPanel* summary() const { return m_summary; }
 
 signals:
     // A dart's flight has ended on the board: who threw it, where it landed
@@ -145,6 +159,7 @@ private:
     SetupMenu m_menu;
     CareerWindows* m_career = nullptr;
     NetworkWindows* m_network = nullptr;
+    RecordKeeper* m_records = nullptr;
     picNewGame* m_picNewGame = nullptr;
     std::array<picCricket*, 3> m_picCricket{};
     bool m_disguised = false;
@@ -168,6 +183,12 @@ private:
     std::array<QLabel*, 2> m_image{};    // the tournament's logo, Image1 and Image2
     std::array<QLabel*, 2> m_lblTourn{}; // its name
     std::array<QLabel*, 3> m_imgFlag{};  // flags beside the names
+    QLabel* m_lblFormat = nullptr;       // the match's format in words
+    std::array<QLabel*, 3> m_lblInfo{};  // each player's figures so far
+    VisitPanel* m_visit = nullptr;
+    SummaryPanel* m_summary = nullptr;
+    // What the scoreboard shows of the match's record.
+    void refreshMatchInfo();
 };
 
 } // namespace vantorelle

@@ -1,7 +1,9 @@
 // The main window's scoreboard and the look of the window around the board:
 // where everything stands at any size, the tournament's colours and logo,
 // and the scoreboard shown from the match state.
+#include <QAction>
 #include <QFrame>
+#include <QMenuBar>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +11,8 @@
 
 #include "qt/app/frmDarts.h"
 #include "qt/app/mainlabels.h"
+#include "qt/app/matchinfo.h"
+#include "qt/records/recordkeeper.h"
 #include "qt/cricket/picCricket.h"
 #include "qt/match/boardwidget.h"
 #include "qt/setup/picNewGame.h"
@@ -16,6 +20,7 @@
 #include "qt/ui/pictures.h"
 #include "rules/app/gamestate.h"
 #include "rules/app/theme.h"
+#include "rules/records/scoreboard.h"
 
 namespace vantorelle {
 
@@ -29,8 +34,10 @@ void frmDarts::buildScoreboard()
     grid->setContentsMargins(16, 12, 16, 12);
     grid->setVerticalSpacing(4);
     const QString grey = QStringLiteral("rgb(170,170,190)");
+    m_lblFormat = makeLabel(m_picContainer, QStringLiteral("lblFormat"), 9, grey, Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(m_lblFormat, 0, 0, 1, 3);
     for (int p = 1; p <= 2; ++p) {
-        const int row = (p - 1) * 4;
+        int row = 1 + (p - 1) * 5;
         auto i = static_cast<std::size_t>(p);
         m_lblPlayer[i] = makeLabel(m_picContainer, QStringLiteral("lblPlayer_%1").arg(p), 15, kWhite,
                                    Qt::AlignLeft | Qt::AlignVCenter);
@@ -46,11 +53,15 @@ void frmDarts::buildScoreboard()
         nameRow->addWidget(m_imgFlag[i]);
         nameRow->addWidget(m_lblPlayer[i], 1);
         grid->addLayout(nameRow, row, 0, 1, 3);
-        grid->addWidget(m_lblScore[i], row + 1, 0, 2, 1);
+        m_lblInfo[i] = makeLabel(m_picContainer, QStringLiteral("lblInfo_%1").arg(p), 9, grey,
+                                 Qt::AlignLeft | Qt::AlignVCenter);
+        grid->addWidget(m_lblInfo[i], row + 1, 0, 1, 3);
+        ++row;
         auto* legs = makeLabel(m_picContainer, {}, 9, grey, Qt::AlignCenter);
         legs->setText(QStringLiteral("LEGS"));
         auto* sets = makeLabel(m_picContainer, {}, 9, grey, Qt::AlignCenter);
         sets->setText(QStringLiteral("SETS"));
+        grid->addWidget(m_lblScore[i], row + 1, 0, 2, 1);
         grid->addWidget(legs, row + 1, 1);
         grid->addWidget(sets, row + 1, 2);
         grid->addWidget(m_lblLegs[i], row + 2, 1);
@@ -59,10 +70,14 @@ void frmDarts::buildScoreboard()
             auto* line = new QFrame(m_picContainer);
             line->setFrameShape(QFrame::HLine);
             line->setStyleSheet(QStringLiteral("color: rgb(90,90,110);"));
-            grid->addWidget(line, 3, 0, 1, 3);
+            grid->addWidget(line, row + 3, 0, 1, 3);
         }
     }
     grid->setColumnStretch(0, 1);
+    m_visit = new VisitPanel(centralWidget());
+    m_visit->hide();
+    m_summary = new SummaryPanel(centralWidget());
+    m_summary->setAttribute(Qt::WA_TransparentForMouseEvents); // the board takes its clicks
 }
 
 void frmDarts::resizeEvent(QResizeEvent* e)
@@ -93,9 +108,12 @@ void frmDarts::layoutControls()
     const int colX = left + boardSide + margin;
     const int logo = qMax(40, boardSide / 7);
     const bool themed = !m_st.view.themeCode.empty();
-    const int panelH = qMin(boardSide, qRound(300 * s));
+    const int panelH = qMin(boardSide, qRound(340 * s));
+    // Below the scoreboard, the visit being thrown (x01).
+    const bool visit = !m_st.view.cricketBoardShown;
+    const int visitH = visit ? qRound(84 * s) : 0;
     int areaTop = top, areaH = boardSide;
-    const int cricketWanted = m_st.view.cricketBoardShown ? qRound(120 * s) + margin : 0;
+    const int cricketWanted = m_st.view.cricketBoardShown ? qRound(120 * s) + margin : visitH + margin;
     const bool header = themed && boardSide - panelH - cricketWanted >= logo + margin;
     const bool footer = header && boardSide - panelH - cricketWanted >= 2 * (logo + margin);
     for (int i = 0; i < 2; ++i) {
@@ -119,7 +137,8 @@ void frmDarts::layoutControls()
         areaH -= logo + margin;
     const int cricketH = qMin(areaH - panelH - margin, qRound(250 * s));
     const bool cricket = m_st.view.cricketBoardShown && cricketH > qRound(120 * s);
-    const int panelTop = areaTop + (areaH - panelH - (cricket ? cricketH + margin : 0)) / 2;
+    const int below = cricket ? cricketH + margin : (visit ? visitH + margin : 0);
+    const int panelTop = areaTop + qMax(0, (areaH - panelH - below) / 2);
     if (auto* grid = m_picContainer->layout())
         grid->setContentsMargins(qRound(16 * s), qRound(12 * s), qRound(16 * s), qRound(12 * s));
     for (std::size_t p = 1; p <= 2; ++p)
@@ -129,6 +148,10 @@ void frmDarts::layoutControls()
     for (int p = 1; p <= 2; ++p)
         m_picCricket[static_cast<std::size_t>(p)]->setGeometry(colX + (p - 1) * (cw + margin), panelTop + panelH + margin,
                                                                cw, cricketH);
+    m_visit->setGeometry(colX, panelTop + panelH + margin, panelW, visitH);
+    // The figures of a leg or a match over the lower half of the board.
+    const int sw = boardSide * 3 / 4, sh = qMin(boardSide / 2, qRound(250 * s));
+    m_summary->setGeometry(left + (boardSide - sw) / 2, top + boardSide - sh - boardSide / 8, sw, sh);
     m_lblComments->setGeometry(margin, h - commentH - margin / 2, w - 2 * margin, commentH);
     QFont commentFont = m_lblComments->font();
     commentFont.setPointSizeF(16.0 * commentH / 58.0);
@@ -193,6 +216,9 @@ void frmDarts::refresh()
     for (auto* name : m_lblTourn)
         name->setText(QString::fromStdString(m_st.view.themeName));
     m_picContainer->setVisible(m_st.view.scoreboardVisible);
+    refreshMatchInfo();
+    if (auto* undo = menuBar()->findChild<QAction*>(QStringLiteral("mnuUndo")))
+        undo->setEnabled(m_engine.canUndo());
     for (int p = 1; p <= 2; ++p) {
         auto* board = m_picCricket[static_cast<std::size_t>(p)];
         board->show(m_st.match.cricketMarks[static_cast<std::size_t>(p)]);
@@ -209,6 +235,64 @@ void frmDarts::refresh()
     if (m_st.view.setupVisible)
         m_picNewGame->raise();
     m_board->update();
+}
+
+void frmDarts::refreshMatchInfo()
+{
+    const MatchState& m = m_st.match;
+    const records::MatchRecorder& rec = m_records->recorder();
+    const bool on = m_st.view.scoreboardVisible;
+    m_lblFormat->setText(on ? QString::fromStdString(records::formatWords(m.cricket ? "CRICKET" : std::to_string(m.intStartScore),
+                                                                           m.bytSetstoWin, m.bytLegsToWin))
+                            : QString());
+    const bool recorded = rec.recording() || !rec.turns().empty();
+    for (int p = 1; p <= 2; ++p) {
+        std::string line;
+        // In a career, each player's nationality and world rank.
+        if (m.bytGameType == 2 && !m.tag[static_cast<std::size_t>(p)].empty())
+            line = m.tag[static_cast<std::size_t>(p)] + " \xC2\xB7 ";
+        if (recorded)
+            line += records::playerLine(rec.match(), rec.turns(), p, m.player(p).legDarts);
+        m_lblInfo[static_cast<std::size_t>(p)]->setText(on ? QString::fromStdString(line) : QString());
+    }
+    // The visit: the one being thrown, else the last one booked.
+    const bool x01 = !m.cricket;
+    m_visit->setVisible(on && x01 && !m_st.view.cricketBoardShown);
+    if (!m_visit->isVisible())
+        return;
+    int who = 0;
+    std::vector<std::string> darts;
+    if (rec.visitPlayer() != 0) {
+        who = rec.visitPlayer();
+        darts = records::visitLines(rec.visitSoFar(), true);
+    } else if (!rec.turns().empty() && !rec.turns().back().typed && m.bytDart == 0) {
+        who = rec.turns().back().key.player;
+        darts = records::visitLines(rec.turns().back(), true);
+    }
+    QString route;
+    const int p = m.currentPlayer;
+    if (!m.blnStopped && !m.blnBullUp && m_st.view.yellowPlayer == p && m.bytDart < 3)
+        route = QString::fromStdString(
+            records::checkoutRoute(m.player(p).score - m.bytTurnScore, 3 - m.bytDart));
+    m_visit->show(who ? QString::fromStdString(m.player(who).name) : QString(), darts, route);
+}
+
+void frmDarts::legWon(int winner, bool matchOver)
+{
+    // The leg's figures (or the match's), beside the calls, without stopping them.
+    const records::MatchRecorder& rec = m_records->recorder();
+    if (rec.turns().empty() || m_st.match.cricket)
+        return;
+    const int leg = matchOver ? 0 : rec.turns().back().key.leg;
+    std::vector<std::pair<QString, std::array<QString, 2>>> rows;
+    for (const auto& r : records::summary(rec.match(), rec.turns(), leg))
+        rows.push_back({QString::fromStdString(r.what),
+                        {QString::fromStdString(r.value[0]), QString::fromStdString(r.value[1])}});
+    const QString heading = matchOver ? QStringLiteral("THE MATCH")
+                                      : QStringLiteral("LEG %1 TO %2").arg(leg).arg(QString::fromStdString(m_st.match.player(winner).name));
+    m_summary->showFor(heading,
+                       {QString::fromStdString(m_st.match.player(1).name), QString::fromStdString(m_st.match.player(2).name)},
+                       rows, 8 * m_timeScale);
 }
 
 void frmDarts::refreshFlags()

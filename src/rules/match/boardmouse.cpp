@@ -62,11 +62,18 @@ void MatchEngine::throwHumanDart()
     m_view.aim.freeY = false;
     m_view.aimTimerOn = false;
     m_host.setAimTimer(false);
+    // Where it was aimed, for the record.
+    records::ThrownDart aimed;
+    aimed.aimed = true;
+    aimed.aimX = m_view.intAimX;
+    aimed.aimY = m_view.intAimY;
+    aimed.aimBed = bedAt(m_view.intAimX, m_view.intAimY);
     const Point at = humanLanding(m_view.intAimX, m_view.intAimY, m_view.aim.width, m_view.aim.height, m_rng);
     m_view.intAimX = at.x;
     m_view.intAimY = at.y;
     m_view.aim.visible = false;
     m_host.refresh();
+    m_aim = aimed;
     ThrowDart(at.x, at.y);
 }
 

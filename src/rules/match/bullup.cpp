@@ -69,6 +69,7 @@ int MatchEngine::ThrowForStart()
 void MatchEngine::handOverAfterBullUp(int w)
 {
     const unsigned serial = m_life.serial();
+    beginRecord(); // the match is on: its darts go into its record from here
     {
         // Nobody throws until the throw has been handed over.
         MatchLife::Raise starting(m_life, &TurnGuards::turnEnding);

@@ -7,6 +7,7 @@
 // no dart is being handled.
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "rules/match/matchengine.h"
 #include "rules/network/protocol.h"
@@ -43,9 +44,19 @@ void MatchEngine::ThrowDart(int x, int y, std::string_view netBed, std::string_v
     } else {
         landing = GetScore(x, y, m_match.player(m_match.currentPlayer).realBoard, m_rng);
     }
+    // A dart clicked at a real board by a player here can be taken back, as
+    // long as nothing else is thrown after it.
+    const int p = m_match.currentPlayer;
+    if (!m_match.blnBullUp) {
+        if (netBed.empty() && !m_match.networkGame && m_match.seatOf(p) == Seat::Human && m_match.player(p).realBoard)
+            keepUndoPoint(landing.bed);
+        else
+            m_undo.clear();
+    }
+    const std::optional<records::ThrownDart> aim = std::exchange(m_aim, std::nullopt);
     {
         MatchLife::DartInHand handling(m_life);
-        landDart(x, y, landing, netBed.empty());
+        landDart(x, y, landing, netBed.empty(), aim);
     }
     if (m_life.guards().dartDepth == 0)
         takeWaitingDarts();
@@ -67,7 +78,8 @@ void MatchEngine::recordDart(int n, int x, int y, bool bounceOut)
 
 // The dart is handled from its own landing: whatever happens in the pauses,
 // the bed, the thrower and the dart's number are the ones it landed with.
-void MatchEngine::landDart(int x, int y, const Landing& landing, bool thrownHere)
+void MatchEngine::landDart(int x, int y, const Landing& landing, bool thrownHere,
+                           const std::optional<records::ThrownDart>& aim)
 {
     const unsigned serial = m_life.serial();
     const int p = m_match.currentPlayer;
@@ -104,6 +116,7 @@ void MatchEngine::landDart(int x, int y, const Landing& landing, bool thrownHere
         return;
     }
 
+    recordLanding(p, x, y, landing, aim);
     if (m_match.cricket)
         bookCricketDart(serial, p, n, landing.bed);
     else

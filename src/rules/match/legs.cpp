@@ -39,6 +39,7 @@ bool MatchEngine::LegWinner(int p)
     auto& me = m_match.player(p);
     me.legs += 1;
     m_match.stat(p, kStatDoublesHit) += 1;
+    m_host.legWon(p, me.legs == m_match.bytLegsToWin && me.sets + 1 == m_match.bytSetstoWin);
 
     if (m_match.intStartScore == 501 && me.legDarts >= 9 && me.legDarts <= 12) {
         comment(std::to_string(me.legDarts) + " - DART FINISH !!!");
@@ -68,6 +69,9 @@ bool MatchEngine::LegWinner(int p)
         if (me.sets == m_match.bytSetstoWin) {
             comment("Game, shot and the match, " + name);
             m_life.decided();
+            // The record ends with the decision, whatever happens in the calls after it.
+            if (m_recorder)
+                m_recorder->finish(p, {m_match.player(1).sets, m_match.player(2).sets});
             if (!call("Match", 3) || !showStats())
                 return false;
             m_view.scoreboardVisible = false;
@@ -94,12 +98,16 @@ void MatchEngine::x01MatchWon(unsigned serial, int p)
     stopAiming();
     m_host.refresh();
     const std::string name = m_match.player(p).name;
+    m_undo.clear();
     m_life.finish(serial, {p, name, "The winner is " + name});
 }
 
 void MatchEngine::cricketWon(unsigned serial, int p, const std::string& text)
 {
     m_life.decided();
+    if (m_recorder)
+        m_recorder->finish(p, {p == 1 ? 1 : 0, p == 2 ? 1 : 0}); // Cricket is one game
+    m_host.legWon(p, true);
     comment("That's the winner!");
     if (!m_life.pauseFor(serial, 3))
         return;
@@ -107,6 +115,7 @@ void MatchEngine::cricketWon(unsigned serial, int p, const std::string& text)
     m_view.scoreboardVisible = false;
     stopAiming();
     m_host.refresh();
+    m_undo.clear();
     m_life.finish(serial, {p, m_match.player(p).name, text});
 }
 

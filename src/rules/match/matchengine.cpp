@@ -21,7 +21,7 @@ void clearMarks(MatchState& match)
 MatchEngine::MatchEngine(MatchState& match, BoardView& view, const Settings& settings, const RunFlags& flags,
                          const RosterFile& roster, const CareerState& career, const std::string& appFolder,
                          MatchHost& host, Rng& rng)
-    : m_match(match), m_view(view), m_settings(settings), m_flags(flags), m_host(host), m_rng(rng),
+    : m_match(match), m_view(view), m_settings(settings), m_flags(flags), m_career(career), m_host(host), m_rng(rng),
       m_referee(settings, host, rng), m_computer(match, roster, career, appFolder, rng), m_life(match, host)
 {
 }
@@ -44,6 +44,7 @@ void MatchEngine::StartCricket(MatchOverHandler onOver)
 void MatchEngine::startMatch(bool cricket, MatchOverHandler onOver)
 {
     const unsigned serial = m_life.begin(std::move(onOver));
+    m_undo.clear();
     m_match.cricket = cricket;
     // A career match shows each player's nationality and rank beside his name.
     auto named = [this](int p) {
@@ -97,6 +98,9 @@ void MatchEngine::resetScoreboard(int startScore)
 
 void MatchEngine::abandon()
 {
+    if (m_recorder)
+        m_recorder->abandon({m_match.player(1).sets, m_match.player(2).sets});
+    m_undo.clear();
     m_life.drop();
     m_host.stopSounds();
     stopAiming();

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,7 @@
 #include "rules/match/referee.h"
 #include "rules/match/rng.h"
 #include "rules/opponent/computerplayer.h"
+#include "rules/records/recorder.h"
 
 namespace vantorelle {
 
@@ -94,13 +96,29 @@ public:
     // The checkout hint for the player on throw, for two seconds.
     void DoHint();
 
+    // The record of each match as it is played (nothing: none is kept).
+    void setRecorder(records::MatchRecorder* recorder) { m_recorder = recorder; }
+    records::MatchRecorder* recorder() const { return m_recorder; }
+
+    // Corrections of a player at a real board: the last dart he clicked, or
+    // the turn he typed, taken back, again and again back to the start of his
+    // turn, and the turn before while the one now on throw is a human here
+    // who has not thrown; a dart that won a leg or a set too, before the next
+    // dart is thrown. Not for darts thrown on the screen (they are the
+    // player's skill), nor in a network match, nor once the match is won.
+    bool canUndo() const;
+    // Takes the last step back; what was taken back, for the commentary
+    // (empty when nothing could be).
+    std::string undo();
+
 private:
     // matchengine.cpp
     void startMatch(bool cricket, MatchOverHandler onOver);
     void resetScoreboard(int startScore);
 
     // dartroad.cpp
-    void landDart(int x, int y, const Landing& landing, bool thrownHere);
+    void landDart(int x, int y, const Landing& landing, bool thrownHere,
+                  const std::optional<records::ThrownDart>& aim);
     void recordDart(int n, int x, int y, bool bounceOut);
 
     // dartbooking.cpp
@@ -143,15 +161,38 @@ private:
     // The statistics messages; false when the match went away meanwhile.
     bool showStats();
 
+    // recording.cpp
+    // The match's record begins (its players, game, lengths and kind).
+    void beginRecord();
+    // A dart of a visit goes into the record, with where it was aimed.
+    void recordLanding(int p, int x, int y, const Landing& landing, const std::optional<records::ThrownDart>& aim);
+
+    // undo.cpp
+    // Before a step a real-board player may take back: the state as it is.
+    void keepUndoPoint(const std::string& what);
+    struct UndoPoint {
+        MatchState match;
+        int yellowPlayer = 0;
+        std::array<bool, 6> dartInHand{};
+        bool scoreboardVisible = false;
+        std::string comments;
+        records::MatchRecorder::Mark record;
+        std::string what; // "T20", or "a typed 60"
+    };
+    std::vector<UndoPoint> m_undo;
+
     MatchState& m_match;
     BoardView& m_view;
     const Settings& m_settings;
     const RunFlags& m_flags;
+    const CareerState& m_career;
     MatchHost& m_host;
     Rng& m_rng;
     Referee m_referee;
     ComputerPlayer m_computer;
     MatchLife m_life;
+    records::MatchRecorder* m_recorder = nullptr;
+    std::optional<records::ThrownDart> m_aim; // where the next dart was aimed
 };
 
 } // namespace vantorelle

@@ -41,6 +41,12 @@ public:
     virtual void stopSounds() = 0;
     // The setup panel is back on its first page.
     virtual void showSetupMenu() = 0;
+    // A correction took darts back: the board shows again just the darts of
+    // the turn in the state (intDartX/Y and their poses, 1..bytDart), at rest.
+    virtual void redrawTurn() {}
+    // A leg was won (matchOver: the last leg of the match), before it is
+    // announced: a window may show its figures meanwhile.
+    virtual void legWon(int /*winner*/, bool /*matchOver*/) {}
 };
 
 } // namespace vantorelle

@@ -50,6 +50,12 @@ void MatchLife::finish(unsigned serial, MatchResult result)
         handler(result);
 }
 
+void MatchLife::rewind()
+{
+    ++m_serial;
+    m_guards = {};
+}
+
 bool MatchLife::pauseFor(unsigned serial, double seconds)
 {
     m_host.pause(seconds);

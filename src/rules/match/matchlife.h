@@ -55,6 +55,10 @@ public:
     // Reports the end of the match of this serial, once, after its clean-up;
     // nothing when that match has already gone.
     void finish(unsigned serial, MatchResult result);
+    // A correction: the flows under way (a call, a pause, the leg's
+    // announcement) give up as if the match had been abandoned, but the
+    // match goes on with its seats and its end handler.
+    void rewind();
 
     unsigned serial() const { return m_serial; }
     bool stillOn(unsigned serial) const { return serial == m_serial; }

@@ -47,6 +47,7 @@ struct MatchState {
     std::string player2Name; // the second player as chosen (a human's name, or the other machine's)
     std::array<Seat, 3> seat{Seat::Human, Seat::Human, Seat::Human}; // by player 1..2
     std::array<std::string, 3> tag; // in a career match, each player's nationality and rank ("WAL (7)")
+    std::string careerStage;        // in a career match, its round's stage code ("Q1" .. "F5")
 
     MatchStatsTable matchStats{};
 

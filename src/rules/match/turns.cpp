@@ -62,8 +62,12 @@ void MatchEngine::computerDart(int remaining)
     const unsigned serial = m_life.serial();
     if (!m_life.pauseFor(serial, 1.5 + 2 * m_rng.uniform()) || m_match.blnStopped)
         return; // a new game was chosen while the computer was thinking
-    if (auto at = m_computer.ComputerThrow(remaining))
+    if (auto at = m_computer.ComputerThrow(remaining)) {
+        records::ThrownDart aimed;
+        aimed.aimBed = m_computer.lastAim();
+        m_aim = aimed;
         ThrowDart(at->x, at->y);
+    }
 }
 
 void MatchEngine::Throw(std::string_view score, std::string_view alt)

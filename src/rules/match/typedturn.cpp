@@ -26,6 +26,11 @@ void MatchEngine::bookEnteredTurn(int darts, int score, int dartsAtDouble)
     const int p = m_match.currentPlayer;
     const int rem = m_match.player(p).score;
     const bool checkout = score == rem;
+    // The turn can be taken back as a whole, and it goes into the record now.
+    if (!m_match.networkGame)
+        keepUndoPoint("a typed " + std::to_string(score));
+    if (m_recorder)
+        m_recorder->typed(p, rem, darts, score, dartsAtDouble);
     if (!checkout) {
         MatchLife::Raise ending(m_life, &TurnGuards::turnEnding);
         if (!m_referee.SayScore(score, m_life.on(serial)) || !m_life.pauseFor(serial, 1.6))

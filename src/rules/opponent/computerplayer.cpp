@@ -26,6 +26,7 @@ Point ComputerPlayer::Throw(std::string_view score, std::string_view alt)
     std::string target(score);
     if (!alt.empty() && m_rng.pick(2, 1) != 1)
         target = std::string(alt);
+    m_lastAim = target;
 
     Point aim{0, 0}; // an unknown bed leaves the aim off the board
     if (auto p = GetCoords(target))

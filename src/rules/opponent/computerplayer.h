@@ -35,6 +35,8 @@ public:
     int OpponentScore() const;
     // The exact point compaim.dat gives for a bed; nothing for a bed it lacks.
     std::optional<Point> Hit(std::string_view score, std::string_view alt = {});
+    // The bed the last dart thrown was aimed at (for the match's record).
+    const std::string& lastAim() const { return m_lastAim; }
 
 private:
     const MatchState& m_match;
@@ -42,6 +44,7 @@ private:
     const CareerState& m_career;
     const std::string& m_appFolder;
     Rng& m_rng;
+    std::string m_lastAim;
 };
 
 } // namespace vantorelle
