@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -12,7 +14,9 @@
 #include "qt/app/frmDarts.h"
 #include "qt/app/pause.h"
 #include "qt/app/startup.h"
+#include "qt/match/boardwidget.h"
 #include "rules/app/gamestate.h"
+#include "rules/practice/practice.h"
 
 #include "memory.h"
 #include "support/shipped.h"
@@ -27,16 +31,62 @@ StartOptions options(const QTemporaryDir& data)
     return testing::shippedStart(data.path(), 1, 1);
 }
 
+// Waits until the main window is up and laid out, the board at its size.
+void untilShown(StartResult& r)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!(r.app->main->isVisible() && r.app->main->board()->width() > 200) && waited.elapsed() < 10000)
+        qtPause(0.05);
+}
+
 // A started program with a match under way between A and B, A to throw.
 StartResult startedMatch(const QTemporaryDir& data)
 {
     StartResult r = startVantorelle(options(data));
+    untilShown(r);
     GameState& st = r.app->state;
     st.match.blnStopped = false;
     st.match.player(1).name = "A";
     st.match.player(2).name = "B";
     st.match.player(1).score = st.match.player(2).score = 501;
     return r;
+}
+
+// A started program with a practice game (Around the Clock) waiting for A's
+// first dart: the same aim and the same waiting as in a match.
+StartResult startedPractice(const QTemporaryDir& data)
+{
+    StartResult r = startVantorelle(options(data));
+    GameState& st = r.app->state;
+    st.match.player(1).name = "A";
+    st.match.aimSpeed = kPracticeAimSpeed;
+    st.view.setupVisible = false;
+    MatchEngine& engine = r.app->main->engine();
+    QTimer::singleShot(0, [&engine] {
+        engine.StartPractice(PracticeChoice::clock(ClockVariant::Any), std::nullopt, [](const MatchResult&) {});
+    });
+    // The game's name is shown until a key is pressed: press one.
+    QTimer keys;
+    QObject::connect(&keys, &QTimer::timeout, [] {
+        if (QWidget* info = QApplication::activeModalWidget()) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+            QApplication::sendEvent(info, &press);
+        }
+    });
+    keys.start(50);
+    QElapsedTimer waited;
+    waited.start();
+    while (!(st.view.yellowPlayer == 1 && engine.practice() && !st.view.targetBeds.empty()) &&
+           waited.elapsed() < 20000)
+        qtPause(0.05);
+    qtPause(3.0); // the caller's "Game on" has finished playing
+    return r;
+}
+
+StartResult startedPlay(const QTemporaryDir& data, bool practice)
+{
+    return practice ? startedPractice(data) : startedMatch(data);
 }
 
 } // namespace
@@ -72,11 +122,12 @@ static void BM_StartUpToWindowShown(benchmark::State& state)
 }
 BENCHMARK(BM_StartUpToWindowShown)->Unit(benchmark::kMillisecond)->Iterations(20);
 
-// CPU used while the window waits with nothing to do, and while a pause waits.
+// CPU used while the window waits with nothing to do (0), while a pause
+// waits (1), and while a practice game waits for a dart (2).
 static void BM_IdleCpu(benchmark::State& state)
 {
     QTemporaryDir data;
-    StartResult r = startVantorelle(options(data));
+    StartResult r = state.range(0) == 2 ? startedPractice(data) : startVantorelle(options(data));
     qtPause(0.3); // the first paint and the libraries' own start-up are done
     const bool inPause = state.range(0) == 1;
     double percent = 0;
@@ -96,13 +147,14 @@ static void BM_IdleCpu(benchmark::State& state)
     state.counters["cpu_percent"] = percent;
     r.app->state.flags.quitting = true;
 }
-BENCHMARK(BM_IdleCpu)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IdleCpu)->Arg(0)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The aim timer while a player aims: ticks per second and the worst gap.
+// The aim timer while a player aims, in a match (0) and in a practice game
+// (1): ticks per second and the worst gap.
 static void BM_AimTimer(benchmark::State& state)
 {
     QTemporaryDir data;
-    StartResult r = startedMatch(data);
+    StartResult r = startedPlay(data, state.range(0) == 1);
     int ticks = 0;
     qint64 worst = 0;
     double seconds = 0;
@@ -129,7 +181,7 @@ static void BM_AimTimer(benchmark::State& state)
     state.counters["cpu_percent"] = cpu;
     r.app->state.flags.quitting = true;
 }
-BENCHMARK(BM_AimTimer)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AimTimer)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Resident memory with the window up and a match on the board.
 static void BM_ResidentMemory(benchmark::State& state)

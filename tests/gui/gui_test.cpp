@@ -421,10 +421,10 @@ TEST(Layout, EveryPageOfTheSetupPanelIsWholeFromTheSmallestWindowUp)
         qtPause(0);
         SCOPED_TRACE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
         // Every page: the first, the players, the leg length, the match
-        // length, the difficulty, and the career's match length.
-        // (0 stands for the players chosen in their window.)
-        for (const std::vector<int>& clicks :
-             {std::vector<int>{}, {2}, {2, 1, 0}, {2, 1, 0, 1}, {2, 1, 0, 1, 1}, {3}, {3, 1}}) {
+        // length, the difficulty, the career's match length and the practice
+        // games. (0 stands for the players chosen in their window.)
+        for (const std::vector<int>& clicks : {std::vector<int>{}, {2}, {2, 1, 0}, {2, 1, 0, 1}, {2, 1, 0, 1, 1},
+                                               {3}, {3, 1}, {4}, {4, 2}, {4, 4}}) {
             win.backToStartMenu();
             game.st().career.careerName = "NIA QUARRELL";
             for (int option : clicks)

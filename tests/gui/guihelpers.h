@@ -1,9 +1,13 @@
 #pragma once
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +18,7 @@
 #include "qt/app/pause.h"
 #include "qt/app/startup.h"
 #include "qt/match/boardwidget.h"
+#include "qt/setup/frmPlayers.h"
 #include "support/shipped.h"
 #include "support/wait.h"
 
@@ -81,6 +86,47 @@ inline void clickBoard(BoardWidget* board, int ux, int uy, Qt::MouseButton butto
 {
     QTest::mousePress(board, button, {}, board->toPixels(ux, uy));
     QTest::mouseRelease(board, button, {}, board->toPixels(ux, uy));
+}
+
+// Fills in the player selection whenever it opens.
+class PlayersFiller : public QObject {
+public:
+    QString name1, name2;
+    bool realBoard1 = false;
+    bool cancel = false;
+    int opened = 0;
+
+    PlayersFiller()
+    {
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto* w = qobject_cast<frmPlayers*>(QApplication::activeModalWidget());
+            if (!w)
+                return;
+            ++opened;
+            if (cancel) {
+                w->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+                return;
+            }
+            w->findChild<QComboBox*>(QStringLiteral("cboplayer1"))->setEditText(name1);
+            if (auto* c2 = w->findChild<QComboBox*>(QStringLiteral("cboplayer2")); c2 && c2->isVisibleTo(w))
+                c2->setEditText(name2);
+            w->findChild<QCheckBox*>(QStringLiteral("chkScoring1"))->setChecked(realBoard1);
+            w->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
+        m_timer.start();
+    }
+
+private:
+    QTimer m_timer;
+};
+
+inline void clickOption(RunningGame& g, int i)
+{
+    auto* l = g.find<QLabel>(QStringLiteral("lblOption%1").arg(i));
+    ASSERT_NE(l, nullptr);
+    ASSERT_TRUE(l->isVisible());
+    QTest::mouseClick(l, Qt::LeftButton);
 }
 
 } // namespace vantorelle::testing

@@ -173,7 +173,8 @@ TEST(RecordsInPlay, AMatchPlayedIsInTheStoreAndTheRecordsWindow)
     const auto turns = store.turns(m.id);
     ASSERT_TRUE(turns);
     EXPECT_EQ(turns.value, game.win().records().recorder().turns());
-    // Its figures in the window the menu opens.
+    // Its figures in the window the menu opens, on the name last typed here.
+    game.st().settings.savedPlayer1Name = "Nia Quarrell";
     game.win().menuBar()->findChild<QAction*>(QStringLiteral("mnuRecords"))->trigger();
     auto* window = qobject_cast<frmRecords*>(QApplication::activeModalWidget());
     ASSERT_NE(window, nullptr);

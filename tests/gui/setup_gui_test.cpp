@@ -17,47 +17,6 @@ using namespace vantorelle::testing;
 
 namespace {
 
-// Fills in the player selection whenever it opens.
-class PlayersFiller : public QObject {
-public:
-    QString name1, name2;
-    bool realBoard1 = false;
-    bool cancel = false;
-    int opened = 0;
-
-    PlayersFiller()
-    {
-        m_timer.setInterval(5);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* w = qobject_cast<frmPlayers*>(QApplication::activeModalWidget());
-            if (!w)
-                return;
-            ++opened;
-            if (cancel) {
-                w->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-                return;
-            }
-            w->findChild<QComboBox*>(QStringLiteral("cboplayer1"))->setEditText(name1);
-            if (auto* c2 = w->findChild<QComboBox*>(QStringLiteral("cboplayer2")); c2 && c2->isVisibleTo(w))
-                c2->setEditText(name2);
-            w->findChild<QCheckBox*>(QStringLiteral("chkScoring1"))->setChecked(realBoard1);
-            w->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-        });
-        m_timer.start();
-    }
-
-private:
-    QTimer m_timer;
-};
-
-void clickOption(RunningGame& g, int i)
-{
-    auto* l = g.find<QLabel>(QStringLiteral("lblOption%1").arg(i));
-    ASSERT_NE(l, nullptr);
-    ASSERT_TRUE(l->isVisible());
-    QTest::mouseClick(l, Qt::LeftButton);
-}
-
 // The bed a player at a real board goes for with this much left.
 std::string plannedBed(int left)
 {
@@ -184,9 +143,11 @@ TEST(SetupPanel, BlankOptionFlashesAndDoesNothing)
     RunningGame game(5);
     ASSERT_TRUE(game.app);
     clickOption(game, 1);
-    clickOption(game, 4);
     EXPECT_EQ(game.find<QLabel>("lblHeading")->text(), "SELECT GAME TYPE");
     EXPECT_EQ(game.find<QLabel>("lblOption1")->styleSheet(), "color: rgb(255,255,0);");
+    clickOption(game, 2); // EXHIBITION
+    clickOption(game, 4);
+    EXPECT_EQ(game.find<QLabel>("lblHeading")->text(), "SELECT NO. OF PLAYERS");
 }
 
 TEST(PlayerSelection, RefusesBadEntriesAndKeepsWhatWasTyped)

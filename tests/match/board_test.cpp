@@ -173,6 +173,35 @@ TEST(GetCoords, EveryAimPointScoresItsOwnCodeOffTheWires)
     EXPECT_FALSE(GetCoords(""));
 }
 
+// The areas lit for a target are where the bed really is: points just inside
+// each area's corners score the bed, points just outside do not.
+TEST(BedAreas, CoverEachBedAndNothingElse)
+{
+    for (const auto& code : aimCodes()) {
+        const auto areas = bedAreas(code);
+        ASSERT_EQ(areas.size(), code[0] == 'S' && code != "S25" && code != "S50" ? 2u : 1u) << code;
+        for (const BedArea& a : areas) {
+            const double mid = a.sweep >= 360 ? 45 : a.from + a.sweep / 2;
+            for (double r : {a.inner + 3, (a.inner + a.outer) / 2, a.outer - 3}) {
+                const Point p = polar(r, mid);
+                EXPECT_EQ(bedAt(p.x, p.y), code) << code << " r " << r;
+            }
+            if (a.sweep < 360)
+                for (double t : {a.from + 0.3, a.from + a.sweep - 0.3}) {
+                    const Point in = polar((a.inner + a.outer) / 2, t);
+                    EXPECT_EQ(bedAt(in.x, in.y), code) << code << " at " << t;
+                    const Point out = polar((a.inner + a.outer) / 2, t < mid ? a.from - 0.6 : a.from + a.sweep + 0.6);
+                    EXPECT_NE(bedAt(out.x, out.y), code) << code << " beside " << t;
+                }
+            const Point beyond = polar(a.outer + 8, mid);
+            EXPECT_NE(bedAt(beyond.x, beyond.y), code) << code;
+        }
+    }
+    EXPECT_TRUE(bedAreas("000").empty());
+    EXPECT_TRUE(bedAreas("T25").empty());
+    EXPECT_TRUE(bedAreas("").empty());
+}
+
 TEST(GetDistance, MeasuresFromTheBullUpCentre)
 {
     EXPECT_NEAR(GetDistance(2595, 2595), 7.0710678, 1e-6);

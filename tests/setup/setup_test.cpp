@@ -41,7 +41,7 @@ TEST(SetupMenu, OnePlayerExhibitionAgainstTheComputer)
 {
     Menu m;
     EXPECT_EQ(m.st.view.setupHeading, "SELECT GAME TYPE");
-    EXPECT_EQ(m.options(), (std::vector<std::string>{"", "EXHIBITION", "CAREER", ""}));
+    EXPECT_EQ(m.options(), (std::vector<std::string>{"", "EXHIBITION", "CAREER", "PRACTICE"}));
 
     EXPECT_EQ(m.pick("EXHIBITION"), SetupNext::Nothing);
     EXPECT_EQ(m.st.view.setupHeading, "SELECT NO. OF PLAYERS");
@@ -133,7 +133,7 @@ TEST(SetupMenu, CancelledSelectionGoesBackToTheFirstPage)
     const int score = m.st.match.intStartScore;
     m.menu.playersChosen();
     EXPECT_EQ(m.st.view.setupHeading, "SELECT GAME TYPE");
-    EXPECT_EQ(m.options(), (std::vector<std::string>{"", "EXHIBITION", "CAREER", ""}));
+    EXPECT_EQ(m.options(), (std::vector<std::string>{"", "EXHIBITION", "CAREER", "PRACTICE"}));
     EXPECT_EQ(m.st.match.intStartScore, score);
 }
 
@@ -160,10 +160,52 @@ TEST(SetupMenu, BlankOptionsDoNothing)
 {
     Menu m;
     EXPECT_EQ(m.menu.click(1), SetupNext::Nothing);
-    EXPECT_EQ(m.menu.click(4), SetupNext::Nothing);
     EXPECT_EQ(m.menu.click(0), SetupNext::Nothing);
     EXPECT_EQ(m.menu.click(9), SetupNext::Nothing);
     EXPECT_EQ(m.st.view.setupHeading, "SELECT GAME TYPE");
+    m.pick("EXHIBITION");
+    EXPECT_EQ(m.menu.click(4), SetupNext::Nothing);
+    EXPECT_EQ(m.st.view.setupHeading, "SELECT NO. OF PLAYERS");
+}
+
+TEST(SetupMenu, PracticeGamesAreChosenThenTheirPlayer)
+{
+    Menu m;
+    EXPECT_EQ(m.pick("PRACTICE"), SetupNext::Nothing);
+    EXPECT_EQ(m.st.view.setupHeading, "PRACTICE GAME");
+    EXPECT_EQ(m.options(), (std::vector<std::string>{"", "AROUND THE CLOCK", "BOB'S 27", "121 CHECKOUT"}));
+    EXPECT_EQ(m.st.match.bytGameType, 1);
+
+    m.pick("AROUND THE CLOCK");
+    EXPECT_EQ(m.options(), (std::vector<std::string>{"", "ANY BED", "DOUBLES", "TREBLES"}));
+    EXPECT_EQ(m.pick("TREBLES"), SetupNext::GetPlayers);
+    EXPECT_EQ(m.st.match.numberOfPlayers, 1);
+    ASSERT_TRUE(m.menu.practiceChoice());
+    EXPECT_EQ(*m.menu.practiceChoice(), PracticeChoice::clock(ClockVariant::Trebles));
+
+    // Cancelling the player's name forgets the game chosen.
+    m.st.career.careerName.clear();
+    EXPECT_EQ(m.menu.playersChosen(), SetupNext::Nothing);
+    EXPECT_EQ(m.st.view.setupHeading, "SELECT GAME TYPE");
+    EXPECT_FALSE(m.menu.practiceChoice());
+
+    m.pick("PRACTICE");
+    m.pick("121 CHECKOUT");
+    EXPECT_EQ(m.st.view.setupHeading, "NO. OF TARGETS");
+    EXPECT_EQ(m.pick("20 TARGETS"), SetupNext::GetPlayers);
+    m.st.career.careerName = "Oriel Vasquez";
+    EXPECT_EQ(m.menu.playersChosen(), SetupNext::StartPractice);
+    EXPECT_EQ(*m.menu.practiceChoice(), PracticeChoice::checkout121(20));
+    EXPECT_EQ(m.st.match.player(1).name, "ORIEL VASQUEZ");
+    EXPECT_FALSE(m.st.view.setupVisible);
+
+    // An exhibition chosen afterwards is an exhibition again.
+    m.menu.firstPage();
+    m.pick("EXHIBITION");
+    EXPECT_EQ(m.pick("ONE PLAYER"), SetupNext::GetPlayers);
+    EXPECT_EQ(m.menu.playersChosen(), SetupNext::Nothing);
+    EXPECT_EQ(m.st.view.setupHeading, "LEG LENGTH");
+    EXPECT_FALSE(m.menu.practiceChoice());
 }
 
 TEST(PlayerSelection, ChecksInOrderAndKeepsWhatWasTyped)

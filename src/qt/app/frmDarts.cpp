@@ -200,7 +200,14 @@ void frmDarts::lblOption_Click(int option)
         GetPlayers(m_st.match.numberOfPlayers);
         if (m_setupSerial != setup)
             return; // a challenge came while the players were being chosen
-        m_menu.playersChosen();
+        if (m_menu.playersChosen() == SetupNext::StartPractice) {
+            refresh();
+            startPractice();
+        }
+        break;
+    case SetupNext::StartPractice:
+        refresh();
+        startPractice();
         break;
     case SetupNext::StartX01:
         refresh();
@@ -237,6 +244,31 @@ void frmDarts::startExhibition(bool cricket)
         m_engine.StartCricket(over);
     else
         m_engine.StartGame(over);
+}
+
+void frmDarts::startPractice()
+{
+    const std::optional<PracticeChoice> choice = m_menu.practiceChoice();
+    if (!choice)
+        return;
+    MatchState& m = m_st.match;
+    m.bytGameType = 1;
+    m.numberOfPlayers = 1;
+    m.networkGame = false;
+    m.cricket = false;
+    // One pace for every practice game, so that a best is a best.
+    m.aimSpeed = kPracticeAimSpeed;
+    m.player(2).name.clear();
+    m.player(2).realBoard = false;
+    m.tag = {};
+    m_st.view.flag = {};
+    m_st.view.setupVisible = false;
+    refresh();
+    const std::optional<int> best = m_records->practiceBest(m.player(1).name, practiceCode(*choice));
+    m_engine.StartPractice(*choice, best, [this](const MatchResult& result) {
+        const unsigned serial = m_engine.serial();
+        ExhibitionOver(result, m_st.view, *this, [this, serial] { return m_engine.serial() == serial; });
+    });
 }
 
 void frmDarts::startCareerMatch(const CareerMatch& match, MatchOverHandler onOver)
@@ -326,7 +358,7 @@ void frmDarts::GetPlayers(int humans)
 {
     m_st.view.setupVisible = false;
     refresh();
-    frmPlayers players(m_st, humans, this);
+    frmPlayers players(m_st, humans, this, m_menu.practiceChoice().has_value());
     players.exec();
     if (m_st.career.careerName.empty())
         m_menu.firstPage();

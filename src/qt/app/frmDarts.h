@@ -50,6 +50,8 @@ public:
     void lblOption_Click(int option);
     // Starts the exhibition the setup panel has set up; its end brings the panel back.
     void startExhibition(bool cricket);
+    // The practice game chosen on the setup panel, for the player named.
+    void startPractice();
     // Plays the career player's match of the draw; onOver hears its winner.
     void startCareerMatch(const CareerMatch& match, MatchOverHandler onOver);
     // The first page of the setup panel, no match, no draws, the dark look.
@@ -179,6 +181,8 @@ private:
     std::array<QLabel*, 3> m_lblScore{};
     std::array<QLabel*, 3> m_lblLegs{};
     std::array<QLabel*, 3> m_lblSets{};
+    std::array<QLabel*, 3> m_lblLegsHead{}; // "LEGS", or a practice game's own heading
+    std::array<QLabel*, 3> m_lblSetsHead{};
     std::array<QWidget*, 6> m_picDart{};
     std::array<QLabel*, 2> m_image{};    // the tournament's logo, Image1 and Image2
     std::array<QLabel*, 2> m_lblTourn{}; // its name
@@ -189,6 +193,8 @@ private:
     SummaryPanel* m_summary = nullptr;
     // What the scoreboard shows of the match's record.
     void refreshMatchInfo();
+    // The scoreboard of a practice game: its figures, and the best beneath.
+    void refreshPractice(const PracticeSession& session);
 };
 
 } // namespace vantorelle

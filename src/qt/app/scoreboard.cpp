@@ -20,6 +20,7 @@
 #include "qt/ui/pictures.h"
 #include "rules/app/gamestate.h"
 #include "rules/app/theme.h"
+#include "rules/practice/practiceboard.h"
 #include "rules/records/scoreboard.h"
 
 namespace vantorelle {
@@ -57,10 +58,12 @@ void frmDarts::buildScoreboard()
                                  Qt::AlignLeft | Qt::AlignVCenter);
         grid->addWidget(m_lblInfo[i], row + 1, 0, 1, 3);
         ++row;
-        auto* legs = makeLabel(m_picContainer, {}, 9, grey, Qt::AlignCenter);
+        auto* legs = makeLabel(m_picContainer, QStringLiteral("lblLegsHead_%1").arg(p), 9, grey, Qt::AlignCenter);
         legs->setText(QStringLiteral("LEGS"));
-        auto* sets = makeLabel(m_picContainer, {}, 9, grey, Qt::AlignCenter);
+        auto* sets = makeLabel(m_picContainer, QStringLiteral("lblSetsHead_%1").arg(p), 9, grey, Qt::AlignCenter);
         sets->setText(QStringLiteral("SETS"));
+        m_lblLegsHead[i] = legs;
+        m_lblSetsHead[i] = sets;
         grid->addWidget(m_lblScore[i], row + 1, 0, 2, 1);
         grid->addWidget(legs, row + 1, 1);
         grid->addWidget(sets, row + 1, 2);
@@ -211,12 +214,17 @@ void frmDarts::refresh()
         m_lblScore[i]->setText(QString::number(pl.score));
         m_lblLegs[i]->setText(QString::number(pl.legs));
         m_lblSets[i]->setText(QString::number(pl.sets));
+        m_lblLegsHead[i]->setText(QStringLiteral("LEGS"));
+        m_lblSetsHead[i]->setText(QStringLiteral("SETS"));
     }
     refreshFlags();
     for (auto* name : m_lblTourn)
         name->setText(QString::fromStdString(m_st.view.themeName));
     m_picContainer->setVisible(m_st.view.scoreboardVisible);
-    refreshMatchInfo();
+    if (const PracticeSession* session = m_engine.practice())
+        refreshPractice(*session);
+    else
+        refreshMatchInfo();
     if (auto* undo = menuBar()->findChild<QAction*>(QStringLiteral("mnuUndo")))
         undo->setEnabled(m_engine.canUndo());
     for (int p = 1; p <= 2; ++p) {
@@ -275,6 +283,37 @@ void frmDarts::refreshMatchInfo()
         route = QString::fromStdString(
             records::checkoutRoute(m.player(p).score - m.bytTurnScore, 3 - m.bytDart));
     m_visit->show(who ? QString::fromStdString(m.player(who).name) : QString(), darts, route);
+}
+
+void frmDarts::refreshPractice(const PracticeSession& session)
+{
+    const PracticeBoard b = practiceBoard(session, m_engine.practiceBest());
+    auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    m_lblFormat->setText(text(b.format));
+    m_lblScore[1]->setText(text(b.figure));
+    m_lblInfo[1]->setText(text(b.info));
+    m_lblLegsHead[1]->setText(text(b.heads[0]));
+    m_lblSetsHead[1]->setText(text(b.heads[1]));
+    m_lblLegs[1]->setText(text(b.values[0]));
+    m_lblSets[1]->setText(text(b.values[1]));
+    m_lblPlayer[2]->setText(text(b.bestName));
+    m_lblScore[2]->setText(text(b.bestFigure));
+    m_lblInfo[2]->setText(text(b.bestInfo));
+    for (QLabel* blank : {m_lblLegsHead[2], m_lblSetsHead[2], m_lblLegs[2], m_lblSets[2]})
+        blank->clear();
+    // The visit panel shows the turn being thrown, else the last one; in
+    // 121 the way out too.
+    const records::MatchRecorder& rec = m_records->recorder();
+    std::vector<std::string> darts;
+    if (rec.visitPlayer() != 0)
+        darts = records::visitLines(rec.visitSoFar(), false);
+    else if (!rec.turns().empty())
+        darts = records::visitLines(rec.turns().back(), false);
+    QString route;
+    if (session.playing() && session.choice().game == PracticeGame::Checkout121)
+        route = text(records::checkoutRoute(session.remaining(), 3 - session.dartsThrownInTurn()));
+    m_visit->setVisible(m_st.view.scoreboardVisible);
+    m_visit->show(text(m_st.match.player(1).name), darts, route);
 }
 
 void frmDarts::legWon(int winner, bool matchOver)

@@ -161,6 +161,7 @@ void BoardWidget::renderBoard()
     }
     pm.setDevicePixelRatio(dpr);
     m_board = pm;
+    m_targetBoard = {};
 }
 
 void BoardWidget::resizeEvent(QResizeEvent*)
@@ -173,7 +174,7 @@ void BoardWidget::paintEvent(QPaintEvent*)
     QPainter p(this);
     if (m_board.isNull())
         renderBoard();
-    p.drawPixmap(0, 0, m_board);
+    p.drawPixmap(0, 0, boardWithTarget());
 
     const double s = pixelsPerUnit();
     for (const auto& sp : m_layer)
@@ -188,6 +189,57 @@ void BoardWidget::paintEvent(QPaintEvent*)
         p.setPen(QPen(QColor(255, 255, 0), 2));
         p.drawEllipse(r);
     }
+}
+
+// The board with a practice game's target lit, painted once for each target
+// (the aim circle repaints the board sixty times a second).
+const QPixmap& BoardWidget::boardWithTarget()
+{
+    if (m_view.targetBeds.empty() || m_board.isNull())
+        return m_board;
+    if (m_targetBoard.isNull() || m_targetFor != m_view.targetBeds) {
+        QPixmap pm = m_board;
+        {
+            QPainter p(&pm);
+            paintTarget(p, pixelsPerUnit());
+        }
+        m_targetBoard = pm;
+        m_targetFor = m_view.targetBeds;
+    }
+    return m_targetBoard;
+}
+
+// A practice game's target: its beds lit, beneath the darts.
+void BoardWidget::paintTarget(QPainter& p, double s)
+{
+    const QPointF c(board::kCentreX * s, board::kCentreY * s);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(0, 220, 255, 90));
+    p.setPen(QPen(QColor(0, 235, 255, 235), 2));
+    for (const std::string& bed : m_view.targetBeds)
+        for (const BedArea& a : bedAreas(bed)) {
+            const double ro = a.outer * s, ri = a.inner * s;
+            const QRectF outer(c.x() - ro, c.y() - ro, 2 * ro, 2 * ro);
+            const QRectF inner(c.x() - ri, c.y() - ri, 2 * ri, 2 * ri);
+            QPainterPath area;
+            area.setFillRule(Qt::OddEvenFill); // a ring round the bull is hollow
+            if (a.sweep >= 360) {
+                area.addEllipse(outer);
+                if (ri > 0)
+                    area.addEllipse(inner);
+            } else {
+                // Qt counts angles anticlockwise from three o'clock; the board
+                // clockwise from twelve.
+                const double start = 90 - (a.from + a.sweep);
+                area.arcMoveTo(outer, start);
+                area.arcTo(outer, start, a.sweep);
+                area.arcTo(inner, start + a.sweep, -a.sweep);
+                area.closeSubpath();
+            }
+            p.drawPath(area);
+        }
+    p.restore();
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* e)

@@ -2,7 +2,10 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <vector>
+
+class QPainter;
 
 #include "qt/match/dartpictures.h"
 
@@ -54,10 +57,14 @@ protected:
 
 private:
     void renderBoard();
+    void paintTarget(QPainter& p, double s);
+    const QPixmap& boardWithTarget();
 
     const MatchState& m_match;
     const BoardView& m_view;
     QPixmap m_board;
+    QPixmap m_targetBoard;                // m_board with the target lit
+    std::vector<std::string> m_targetFor; // the beds lit on it
     std::vector<Sprite> m_layer;
 };
 

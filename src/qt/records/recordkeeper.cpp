@@ -5,9 +5,11 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
+#include <cmath>
 #include <ctime>
 
 #include "platform/storeschema.h"
+#include "rules/records/charts.h"
 
 namespace vantorelle {
 
@@ -71,6 +73,20 @@ void RecordKeeper::tellOnce(const QString& text)
         box->setWindowModality(Qt::NonModal);
         box->show();
     });
+}
+
+std::optional<int> RecordKeeper::practiceBest(const std::string& name, const std::string& game)
+{
+    if (!m_store.isOpen())
+        return std::nullopt;
+    const auto sessions = m_store.matches({name, Period::All, 0, records::MatchKind::Practice});
+    if (!sessions)
+        return std::nullopt;
+    const auto bests = records::personalBests(sessions.value);
+    const auto best = bests.find(game);
+    if (best == bests.end())
+        return std::nullopt;
+    return static_cast<int>(std::lround(best->second.result));
 }
 
 } // namespace vantorelle

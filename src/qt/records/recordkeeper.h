@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/matchstore.h"
@@ -27,6 +28,9 @@ public:
 
     records::MatchRecorder& recorder() { return m_recorder; }
     MatchStore& store() { return m_store; }
+    // The player's best in a practice game (its code), from his finished
+    // sessions; nothing when he has none or the store cannot be read.
+    std::optional<int> practiceBest(const std::string& name, const std::string& game);
     // Why the store could not be opened; empty when it was.
     QString problem() const { return m_problem; }
     // What the player was told, in order (the tests read it).

@@ -18,7 +18,8 @@
 
 namespace vantorelle {
 
-frmPlayers::frmPlayers(GameState& st, int humans, QWidget* parent) : QDialog(parent), m_st(st), m_second(humans == 2)
+frmPlayers::frmPlayers(GameState& st, int humans, QWidget* parent, bool practice)
+    : QDialog(parent), m_st(st), m_second(humans == 2), m_practice(practice)
 {
     setObjectName(QStringLiteral("frmPlayers"));
     setWindowTitle(QStringLiteral("Players"));
@@ -96,7 +97,7 @@ frmPlayers::frmPlayers(GameState& st, int humans, QWidget* parent) : QDialog(par
 void frmPlayers::chkScoring1_Click()
 {
     // Only a lone human at a real board states an average.
-    const bool show = !m_second && m_chk1->isChecked();
+    const bool show = !m_second && !m_practice && m_chk1->isChecked();
     m_lblAve->setVisible(show);
     m_txtAve->setVisible(show);
     if (!show)

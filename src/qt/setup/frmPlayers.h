@@ -13,11 +13,12 @@ struct GameState;
 
 // The player selection before an exhibition: the names of the humans, whether
 // each plays at a real board, and a lone real-board player's average. OK keeps
-// the choices; Cancel leaves the first name empty.
+// the choices; Cancel leaves the first name empty. A player who practises
+// alone states no average: nobody plays against him.
 class frmPlayers : public QDialog {
     Q_OBJECT
 public:
-    frmPlayers(GameState& st, int humans, QWidget* parent = nullptr);
+    frmPlayers(GameState& st, int humans, QWidget* parent = nullptr, bool practice = false);
 
     void cmdOK_Click();
     void Command1_Click();
@@ -38,6 +39,7 @@ private:
     QLabel* m_lblAve = nullptr;
     QLineEdit* m_txtAve = nullptr;
     bool m_second = false;
+    bool m_practice = false;
 };
 
 } // namespace vantorelle

@@ -136,6 +136,29 @@ Landing GetScore(int x, int y, bool realBoard, Rng& rng)
     return {ringCode(r, segmentAt(boardAngle(x, y))), false};
 }
 
+std::vector<BedArea> bedAreas(std::string_view code)
+{
+    if (code == "S50")
+        return {{0, board::kBull, 0, 360}};
+    if (code == "S25")
+        return {{board::kBull, board::kOuterBull, 0, 360}};
+    if (!isValidBed(code) || code == "000")
+        return {};
+    const int number = (code[1] - '0') * 10 + (code[2] - '0');
+    double from = 0;
+    for (std::size_t i = 0; i < board::kSegments.size(); ++i)
+        if (board::kSegments[i] == number)
+            from = 18.0 * static_cast<double>(i) - 9;
+    switch (code[0]) {
+    case 'D':
+        return {{board::kDoubleIn, board::kDoubleOut, from, 18}};
+    case 'T':
+        return {{board::kTrebleIn, board::kTrebleOut, from, 18}};
+    default:
+        return {{board::kOuterBull, board::kTrebleIn, from, 18}, {board::kTrebleOut, board::kDoubleIn, from, 18}};
+    }
+}
+
 std::optional<Point> GetCoords(std::string_view code)
 {
     if (code == "S25")

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "rules/match/rng.h"
 
@@ -60,6 +61,22 @@ std::string bedAt(int x, int y);
 // Scores a landing point. A dart on a wire bounces out one time in ten (one
 // draw is made whenever it lies on a wire); a real-board player never bounces.
 Landing GetScore(int x, int y, bool realBoard, Rng& rng);
+
+// A part of the board a bed covers: the ring between two radii, in board
+// units from the centre, and the angles it spans, in degrees clockwise from
+// straight up as boardAngle measures them (a bull goes all round).
+struct BedArea {
+    double inner = 0;
+    double outer = 0;
+    double from = 0;
+    double sweep = 360;
+    bool operator==(const BedArea&) const = default;
+};
+
+// Where a bed lies on the board: two areas for a single (inside and outside
+// the treble ring), one for any other bed, none for "000" or a code that is
+// no bed.
+std::vector<BedArea> bedAreas(std::string_view code);
 
 // Aim point of a bed code from the fixed aim table; nullopt for any other code.
 std::optional<Point> GetCoords(std::string_view code);

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <string>
+#include <vector>
 
 #include "rules/app/theme.h"
 #include "rules/match/aim.h"
@@ -22,6 +23,9 @@ struct BoardView {
     bool aimTimerOn = false;
     int intAimX = 0; // the aim point; becomes the landing point at the throw
     int intAimY = 0;
+
+    // The beds a practice game's target asks for, lit on the board.
+    std::vector<std::string> targetBeds;
 
     // The look of the tournament in play: its colour (all zero until a theme
     // is applied), its logo and its name beside the board.

@@ -31,6 +31,12 @@ bool MatchEngine::showStats()
 
 void MatchEngine::DoStats()
 {
+    if (m_practice) {
+        // A practice game's own figures, while it is played.
+        if (m_practice->playing())
+            showPracticeStats();
+        return;
+    }
     showStats();
 }
 
@@ -38,6 +44,16 @@ void MatchEngine::DoHint()
 {
     const unsigned serial = m_life.serial();
     const std::string remembered = m_view.comments;
+    if (m_practice) {
+        // The target, or in 121 the way out with the darts left.
+        const std::string hint = m_practice->hint(m_rng);
+        if (hint.empty())
+            return;
+        comment(hint);
+        if (m_life.pauseFor(serial, 2))
+            comment(remembered);
+        return;
+    }
     const int remaining = m_match.player(m_match.currentPlayer).score - m_match.bytTurnScore;
     comment(hintText(remaining, Suggestion(remaining, 3 - m_match.bytDart, m_computer.OpponentScore(), m_rng)));
     if (m_life.pauseFor(serial, 2))

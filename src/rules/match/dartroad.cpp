@@ -117,7 +117,9 @@ void MatchEngine::landDart(int x, int y, const Landing& landing, bool thrownHere
     }
 
     recordLanding(p, x, y, landing, aim);
-    if (m_match.cricket)
+    if (m_practice)
+        bookPracticeDart(serial, n, landing.bed);
+    else if (m_match.cricket)
         bookCricketDart(serial, p, n, landing.bed);
     else
         bookX01Dart(serial, p, n, landing.bed);

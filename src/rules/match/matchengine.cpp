@@ -45,6 +45,8 @@ void MatchEngine::startMatch(bool cricket, MatchOverHandler onOver)
 {
     const unsigned serial = m_life.begin(std::move(onOver));
     m_undo.clear();
+    m_practice.reset();
+    m_view.targetBeds.clear();
     m_match.cricket = cricket;
     // A career match shows each player's nationality and rank beside his name.
     auto named = [this](int p) {
@@ -101,6 +103,8 @@ void MatchEngine::abandon()
     if (m_recorder)
         m_recorder->abandon({m_match.player(1).sets, m_match.player(2).sets});
     m_undo.clear();
+    m_practice.reset();
+    m_view.targetBeds.clear();
     m_life.drop();
     m_host.stopSounds();
     stopAiming();

@@ -11,6 +11,7 @@
 #include "rules/match/referee.h"
 #include "rules/match/rng.h"
 #include "rules/opponent/computerplayer.h"
+#include "rules/practice/practicesession.h"
 #include "rules/records/recorder.h"
 
 namespace vantorelle {
@@ -37,6 +38,7 @@ namespace vantorelle {
 //   typedturn.cpp    turns typed in by a player at a real board
 //   inbox.cpp        darts from the other machine
 //   commentary.cpp   the commentary line, the statistics and the hint
+//   practiceplay.cpp a practice game, played alone
 class MatchEngine {
 public:
     MatchEngine(MatchState& match, BoardView& view, const Settings& settings, const RunFlags& flags,
@@ -49,6 +51,16 @@ public:
     void StartGame(MatchOverHandler onOver = {});
     // The same for Cricket, with its scoreboards.
     void StartCricket(MatchOverHandler onOver = {});
+    // A practice game for player 1 alone: no bull-up, the game's own
+    // figures on the scoreboard, its target lit on the board, its end
+    // reported once as a match's is. best: his best in this game so far,
+    // shown at the start and the end.
+    void StartPractice(const PracticeChoice& choice, std::optional<int> best, MatchOverHandler onOver = {});
+    // The practice game on the board (nothing in a match), and the best it
+    // was started with.
+    const PracticeSession* practice() const { return m_practice ? &*m_practice : nullptr; }
+    std::optional<int> practiceBest() const { return m_practiceBest; }
+
     // Ends the match being played at once: nothing of it is shown, heard,
     // booked or reported afterwards. New, Quit, Load and the opponent's quit
     // all come here.
@@ -167,6 +179,19 @@ private:
     // A dart of a visit goes into the record, with where it was aimed.
     void recordLanding(int p, int x, int y, const Landing& landing, const std::optional<records::ThrownDart>& aim);
 
+    // practiceplay.cpp
+    void beginPracticeRecord();
+    // A practice dart booked by its game's rules; n is its number in the turn.
+    void bookPracticeDart(unsigned serial, int n, const std::string& bed);
+    // The next turn: the board cleared, three darts in hand.
+    void newPracticeTurn();
+    void practiceOver(unsigned serial);
+    // The target's beds lit on the board.
+    void showPracticeTarget();
+    bool showPracticeStats();
+    std::optional<PracticeSession> m_practice;
+    std::optional<int> m_practiceBest;
+
     // undo.cpp
     // Before a step a real-board player may take back: the state as it is.
     void keepUndoPoint(const std::string& what);
@@ -177,6 +202,7 @@ private:
         bool scoreboardVisible = false;
         std::string comments;
         records::MatchRecorder::Mark record;
+        std::optional<PracticeSession> practice;
         std::string what; // "T20", or "a typed 60"
     };
     std::vector<UndoPoint> m_undo;

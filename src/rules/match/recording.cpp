@@ -52,7 +52,7 @@ void MatchEngine::recordLanding(int p, int x, int y, const Landing& landing,
     d.y = y;
     d.bed = landing.bed;
     d.bounceOut = landing.bounceOut;
-    if (m_match.cricket)
+    if (m_match.cricket || m_practice)
         m_recorder->plainDart(p, d);
     else
         m_recorder->x01Dart(p, m_match.player(p).score, d);

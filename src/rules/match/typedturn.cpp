@@ -11,7 +11,9 @@ bool MatchEngine::canEnterScore() const
 {
     const int p = m_match.currentPlayer;
     const TurnGuards& guards = m_life.guards();
-    if (m_match.blnStopped || m_match.blnBullUp || m_match.cricket || guards.turnEnding || guards.clickBusy)
+    // A practice game counts each dart: its darts are clicked, never typed.
+    if (m_match.blnStopped || m_match.blnBullUp || m_match.cricket || m_practice || guards.turnEnding ||
+        guards.clickBusy)
         return false;
     if (m_match.seatOf(p) != Seat::Human)
         return false;

@@ -36,6 +36,7 @@ void MatchEngine::keepUndoPoint(const std::string& what)
     u.comments = m_view.comments;
     if (m_recorder)
         u.record = m_recorder->mark();
+    u.practice = m_practice;
     u.what = what;
     m_undo.push_back(std::move(u));
     // A whole leg is more than anyone takes back.
@@ -77,10 +78,13 @@ std::string MatchEngine::undo()
     m_view.scoreboardVisible = u.scoreboardVisible;
     if (m_recorder)
         m_recorder->rewind(u.record);
+    m_practice = std::move(u.practice);
+    showPracticeTarget();
     m_host.redrawTurn();
     const std::string what = u.what.rfind("a typed ", 0) == 0 ? u.what : shownBed(u.what);
     const int p = m_match.currentPlayer;
-    comment(what + " taken back. " + m_match.player(p).name + (m_match.cricket ? " click score." : " click or type score."));
+    comment(what + " taken back. " + m_match.player(p).name +
+            (m_match.cricket || m_practice ? " click score." : " click or type score."));
     m_host.refresh();
     return what;
 }

@@ -11,6 +11,10 @@ enum class PracticeGame { Clock, Bobs27, Checkout121 };
 // Which beds of the number count in Around the Clock.
 enum class ClockVariant { Any, Doubles, Trebles };
 
+// The aim circle pulses at one pace in every practice game (an amateur's
+// match pace), so that results of different days compare.
+inline constexpr int kPracticeAimSpeed = 112;
+
 // The sessions of 121 offered, in targets; 10 is the usual one. Other sizes
 // from 1 to kMaxCheckoutSession are played as asked.
 inline constexpr int kCheckoutSessionSizes[] = {5, 10, 20};

@@ -89,6 +89,8 @@ PracticeDart PracticeSession::dart(std::string_view bed)
         checkoutDart(d);
         break;
     }
+    if (d.hit)
+        ++m_hits;
     if (m_inTurn == kDartsPerTurn || d.gameOver)
         d.turnEnded = true;
     if (d.turnEnded) {
@@ -288,6 +290,30 @@ std::string PracticeSession::hint(Rng& rng) const
         return "Aim at " + targetWords() + ".";
     const int threat = m_attemptTurn == kTurnsPerTarget ? kThreat : kNoThreat;
     return hintText(remaining(), Suggestion(remaining(), kDartsPerTurn - m_inTurn, threat, rng));
+}
+
+std::array<std::string, 2> PracticeSession::statsLines(std::optional<int> best) const
+{
+    std::string first;
+    const int percent = m_darts == 0 ? 0 : (m_hits * 100 + m_darts / 2) / m_darts;
+    switch (m_choice.game) {
+    case PracticeGame::Clock:
+        first = count(m_darts, "dart", "darts") + ", " + std::to_string(m_hits) + " on target (" +
+                std::to_string(percent) + "%).";
+        break;
+    case PracticeGame::Bobs27:
+        first = count(m_points, "point", "points") + " after " + count(m_darts, "dart", "darts") + ", " +
+                count(m_hits, "double", "doubles") + " hit (" + std::to_string(percent) + "%).";
+        break;
+    case PracticeGame::Checkout121:
+        first = "Target " + std::to_string(m_attempt) + " of " + std::to_string(m_choice.targets) + ": " +
+                std::to_string(m_checkedOut) + " checked out";
+        if (m_checkedOut > 0)
+            first += ", highest " + std::to_string(m_highest);
+        first += ".";
+        break;
+    }
+    return {first, best ? "Personal best: " + resultText(m_choice, *best) + "." : std::string("No personal best yet.")};
 }
 
 std::string PracticeSession::openingText(std::optional<int> best) const

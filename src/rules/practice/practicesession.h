@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -79,6 +80,8 @@ public:
     int turn() const { return m_turn; }                // the turn being thrown, from 1
 
     int points() const { return m_points; } // Bob's 27
+    // Darts that hit their target (121: scored without busting).
+    int hits() const { return m_hits; }
 
     // 121.
     int remaining() const { return m_turnStart - m_turnScore; } // left now, after this turn's darts
@@ -96,6 +99,10 @@ public:
     // picks between two equal routes.
     std::string hint(Rng& rng) const;
 
+    // The figures on the S key, two lines: how the session goes ("14 darts,
+    // 9 on target (64%).") and the best so far.
+    std::array<std::string, 2> statsLines(std::optional<int> best) const;
+
     // The first line of a session, with the best so far when there is one.
     std::string openingText(std::optional<int> best) const;
     // The last line with the result, and whether it beats `best` (the best
@@ -112,6 +119,7 @@ private:
     PracticeChoice m_choice;
     PracticeStatus m_status = PracticeStatus::Playing;
     int m_darts = 0;
+    int m_hits = 0;
     int m_inTurn = 0;
     int m_turn = 1;
 

@@ -111,6 +111,18 @@ void MatchRecorder::finish(int winner, std::array<int, 2> sets)
     m_id.reset();
 }
 
+void MatchRecorder::finishPractice(double result)
+{
+    if (!m_recording)
+        return;
+    bookVisit(true);
+    m_match.practiceResult = result;
+    end(Outcome::Finished, 0, {});
+    if (m_id)
+        m_sink->endMatch(*m_id, m_match, nullptr);
+    m_id.reset();
+}
+
 void MatchRecorder::abandon(std::array<int, 2> sets)
 {
     if (!m_recording)

@@ -52,12 +52,18 @@ public:
     // A dart of any other game (Cricket); the visit ends with its third dart
     // or with the match.
     void plainDart(int player, const ThrownDart& dart);
+    // The visit in hand ends before its third dart (a practice turn that
+    // checked out or bust): it is booked as it is.
+    void endVisit() { bookVisit(true); }
     // A turn a real-board player typed.
     void typed(int player, int remainingBefore, int darts, int score, int dartsAtDouble);
 
     // The match was won: the visit in hand (a Cricket winner's) is booked,
     // then the end. sets: as the scoreboard shows them.
     void finish(int winner, std::array<int, 2> sets);
+    // A practice session reached its end with this result: the visit in
+    // hand is booked, then the end.
+    void finishPractice(double result);
     // The match was left: recorded as abandoned, with the sets won so far and
     // the visit in hand as a turn not finished.
     void abandon(std::array<int, 2> sets = {});

@@ -22,7 +22,7 @@ void SetupMenu::page(const char* heading, const char* o1, const char* o2, const 
 void setupFirstPage(BoardView& view)
 {
     view.setupHeading = "SELECT GAME TYPE";
-    view.setupOption = {"", "", "EXHIBITION", "CAREER", ""};
+    view.setupOption = {"", "", "EXHIBITION", "CAREER", "PRACTICE"};
 }
 
 void ExhibitionOver(const MatchResult& result, BoardView& view, MatchHost& host, const std::function<bool()>& stillNext)
@@ -39,16 +39,30 @@ void ExhibitionOver(const MatchResult& result, BoardView& view, MatchHost& host,
 
 void SetupMenu::firstPage()
 {
+    m_practice.reset();
     setupFirstPage(m_view);
 }
 
-void SetupMenu::playersChosen()
+SetupNext SetupMenu::playersChosen()
 {
     if (m_career.careerName.empty()) {
         firstPage();
-        return;
+        return SetupNext::Nothing;
+    }
+    if (m_practice) {
+        m_match.player(1).name = upperCase(m_career.careerName);
+        m_view.setupVisible = false;
+        return SetupNext::StartPractice;
     }
     page("LEG LENGTH", "301", "501", "1001", m_settings.cricketUnlocked ? "CRICKET" : kKeep);
+    return SetupNext::Nothing;
+}
+
+SetupNext SetupMenu::choosePractice(const PracticeChoice& choice)
+{
+    m_practice = choice;
+    m_match.numberOfPlayers = 1;
+    return SetupNext::GetPlayers;
 }
 
 SetupNext SetupMenu::chooseClass(int k)
@@ -81,17 +95,39 @@ SetupNext SetupMenu::click(int option, std::string* message)
     };
 
     if (caption == "EXHIBITION") {
+        m_practice.reset();
         if (changeTheme)
             changeTheme("AllBlack");
         m_view.flag = {};
         m_match.bytGameType = 1;
         m_match.bytLegsToWin = 3;
-        page("SELECT NO. OF PLAYERS", "", "ONE PLAYER", "TWO PLAYER", kKeep);
+        page("SELECT NO. OF PLAYERS", "", "ONE PLAYER", "TWO PLAYER", "");
     } else if (caption == "CAREER") {
+        m_practice.reset();
         m_match.numberOfPlayers = 1;
         m_match.bytGameType = 2;
         m_match.intStartScore = 501;
-        page("MATCH LENGTH", "SHORT", "MEDIUM", "LONG", kKeep);
+        page("MATCH LENGTH", "SHORT", "MEDIUM", "LONG", "");
+    } else if (caption == "PRACTICE") {
+        // A practice game is played alone, in the exhibition's look.
+        m_practice.reset();
+        if (changeTheme)
+            changeTheme("AllBlack");
+        m_view.flag = {};
+        m_match.bytGameType = 1;
+        page("PRACTICE GAME", "", "AROUND THE CLOCK", "BOB'S 27", "121 CHECKOUT");
+    } else if (caption == "AROUND THE CLOCK") {
+        page("AROUND THE CLOCK", "", "ANY BED", "DOUBLES", "TREBLES");
+    } else if (caption == "ANY BED" || caption == "DOUBLES" || caption == "TREBLES") {
+        return choosePractice(PracticeChoice::clock(caption == "ANY BED"   ? ClockVariant::Any
+                                                    : caption == "DOUBLES" ? ClockVariant::Doubles
+                                                                           : ClockVariant::Trebles));
+    } else if (caption == "BOB'S 27") {
+        return choosePractice(PracticeChoice::bobs27());
+    } else if (caption == "121 CHECKOUT") {
+        page("NO. OF TARGETS", "", "5 TARGETS", "10 TARGETS", "20 TARGETS");
+    } else if (caption == "5 TARGETS" || caption == "10 TARGETS" || caption == "20 TARGETS") {
+        return choosePractice(PracticeChoice::checkout121(std::stoi(caption)));
     } else if (caption == "ONE PLAYER" || caption == "TWO PLAYER") {
         m_match.numberOfPlayers = caption == "ONE PLAYER" ? 1 : 2;
         return SetupNext::GetPlayers;

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,7 @@
 #include "rules/match/matchhost.h"
 #include "rules/match/matchstate.h"
 #include "rules/match/rng.h"
+#include "rules/practice/practice.h"
 
 namespace vantorelle {
 
@@ -21,6 +23,7 @@ enum class SetupNext {
     StartX01,     // names are set: start the match
     StartCricket, // names are set: start Cricket
     CareerEditor, // a career's values are set: create the career player
+    StartPractice, // the player's name is set: start the practice game chosen
 };
 
 // Puts the setup panel's captions on their first page.
@@ -41,7 +44,7 @@ public:
     {
     }
 
-    // "SELECT GAME TYPE": blank, EXHIBITION, CAREER, blank.
+    // "SELECT GAME TYPE": blank, EXHIBITION, CAREER, PRACTICE.
     void firstPage();
     bool onFirstPage() const { return m_view.setupHeading == "SELECT GAME TYPE"; }
 
@@ -52,13 +55,18 @@ public:
     // Asked to apply a look ("AllBlack" when an exhibition is chosen).
     std::function<void(const std::string& theme)> changeTheme;
 
-    // After the player selection: on to the leg length, or back to the first
-    // page when it was cancelled (no first player's name).
-    void playersChosen();
+    // After the player selection: on to the leg length, or to the practice
+    // game chosen (StartPractice), or back to the first page when it was
+    // cancelled (no first player's name).
+    SetupNext playersChosen();
+
+    // The practice game chosen on the panel, once its last choice is made.
+    const std::optional<PracticeChoice>& practiceChoice() const { return m_practice; }
 
 private:
     void page(const char* heading, const char* o1, const char* o2, const char* o3, const char* o4);
     SetupNext chooseClass(int k);
+    SetupNext choosePractice(const PracticeChoice& choice);
 
     MatchState& m_match;
     BoardView& m_view;
@@ -66,6 +74,7 @@ private:
     const Settings& m_settings;
     const RosterFile& m_roster;
     Rng& m_rng;
+    std::optional<PracticeChoice> m_practice;
 };
 
 } // namespace vantorelle
