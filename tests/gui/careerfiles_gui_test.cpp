@@ -117,48 +117,6 @@ TEST(Career, AFullDiskOrAReadOnlyFolderLeavesTheSavedCareerAsItWas)
     EXPECT_EQ(leftBeside(), (QStringList{"Ivo Vane.car", "Ivo Vane.car.AbCdEf", "Ivo Vane.car.Backup"}));
 }
 
-namespace {
-
-// Answers the load window when it opens: picks a career by name and loads
-// it, deletes it, or closes the window.
-class LoadAnswer : public QObject {
-public:
-    enum class Do { Load, Delete, Close };
-    LoadAnswer(Do what, QString name) : m_what(what), m_name(std::move(name))
-    {
-        m_timer.setInterval(5);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* w = qobject_cast<frmLoad*>(QApplication::activeModalWidget());
-            if (!w || m_done)
-                return;
-            m_done = true; // once: what follows is up to the test
-            auto* list = w->findChild<QListWidget*>(QStringLiteral("lstFiles"));
-            listed.clear();
-            for (int i = 0; i < list->count(); ++i)
-                listed << list->item(i)->text();
-            const auto found = list->findItems(m_name, Qt::MatchExactly);
-            if (!found.isEmpty())
-                list->setCurrentItem(found[0]);
-            if (m_what == Do::Load)
-                w->cmdLoad_Click();
-            else if (m_what == Do::Delete)
-                w->cmdDelete_Click();
-            else
-                w->reject();
-        });
-        m_timer.start();
-    }
-    QStringList listed;
-
-private:
-    Do m_what;
-    QString m_name;
-    QTimer m_timer;
-    bool m_done = false;
-};
-
-} // namespace
-
 TEST(Load, ACareerReopensWhereItStood)
 {
     RunningGame game(21);
