@@ -235,8 +235,7 @@ public:
             if (m_what == Do::Load) {
                 w->cmdLoad_Click();
             } else if (m_what == Do::DoubleClick) {
-                const QPoint at = list->visualItemRect(list->currentItem()).center();
-                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+                emit list->itemDoubleClicked(list->currentItem()); // as the list tells of a double click
             } else if (m_what == Do::Delete) {
                 w->cmdDelete_Click();
             } else {
