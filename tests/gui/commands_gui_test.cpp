@@ -428,7 +428,7 @@ TEST(CommandKeys, ALineOfAMatchThatHasGoneIsNotPutBack)
             }
             startMatch(game, false);
             game.win().engine().ThrowDart(2595, 1035); // a dart for the statistics
-            st.match.stat(2, kStatDarts) = 3; // and Tomas's turn before it
+            st.match.stat(2, kStatDarts) = 3;          // and Tomas's turn before it
             st.match.stat(2, kStatPoints) = 45;
             const QString before = comments(game);
             ASSERT_EQ(before, "DART 1 HITS 20");

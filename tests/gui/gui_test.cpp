@@ -330,8 +330,8 @@ TEST(Themes, TheScoreboardsFramesAndLinesTakeTheColour)
         }
         return best;
     };
-    const std::vector<QWidget*> framed = {game.find("picContainer"), game.find("picCricket_1"), game.find("picCricket_2"),
-                                          line};
+    const std::vector<QWidget*> framed = {game.find("picContainer"), game.find("picCricket_1"),
+                                          game.find("picCricket_2"), line};
     game.win().ChangeTheme("AO");
     for (QWidget* w : framed)
         EXPECT_LE(nearest(w, QColor(0, 192, 0)), 6) << w->objectName().toStdString();

@@ -55,8 +55,8 @@ TEST(HistoryFile, AWorldChampionshipWonIsReadFromTheHistoryOrFromTheDrawNotYetBo
     EXPECT_FALSE(wonWorldChampionship(s, ""));
     EXPECT_TRUE(wonWorldChampionship(s, "1/1/04,CANADIAN GRAND PRIX,DNQ,0,0,0,0\r\n" + won));
     EXPECT_TRUE(wonWorldChampionship(s, "1/1/04,X,DNQ,0,0,0,0\n\n 3.1.04 , WORLD CHAMPIONSHIP , CHAMPION ,0,0,0,0"));
-    for (const char* other : {"12/06/2004,WORLD CHAMPIONSHIP,RUNNER-UP,0,0,0,0", "12/06/2004,WORLD MASTERS,CHAMPION,0,0,0,0",
-                              "WORLD CHAMPIONSHIP,CHAMPION", "garbage"})
+    for (const char* other : {"12/06/2004,WORLD CHAMPIONSHIP,RUNNER-UP,0,0,0,0",
+                              "12/06/2004,WORLD MASTERS,CHAMPION,0,0,0,0", "WORLD CHAMPIONSHIP,CHAMPION", "garbage"})
         EXPECT_FALSE(wonWorldChampionship(s, other)) << other;
 
     // Saved after the final: the champion in slot 63, the points paid and the

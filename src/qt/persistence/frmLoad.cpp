@@ -120,8 +120,7 @@ frmHistory::frmHistory(const Rgb& colour, const std::string& careerName, const s
     list->setFont(f);
     // Each column in its own cell under its heading: a date of any locale or
     // a name in any script keeps the columns after it in their places.
-    list->setItemDelegate(
-        new ColumnsDelegate(std::vector<int>(kHistoryColumns.begin(), kHistoryColumns.end()), list));
+    list->setItemDelegate(new ColumnsDelegate(std::vector<int>(kHistoryColumns.begin(), kHistoryColumns.end()), list));
     for (const HistoryRow& columns : historyColumns(historyText)) {
         QStringList cells;
         QString row;

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTextOption>
+#include <QtMath>
 
 namespace vantorelle {
 
@@ -16,7 +17,9 @@ std::vector<QRectF> ColumnsDelegate::cells(const QRect& row, const QFont& font) 
 {
     // Where the heading's letters stand: n blanks of the font are n columns.
     const QFontMetricsF fm(font);
-    auto at = [&](int characters) { return row.left() + kMargin + fm.horizontalAdvance(QString(characters, QLatin1Char(' '))); };
+    auto at = [&](int characters) {
+        return row.left() + kMargin + fm.horizontalAdvance(QString(characters, QLatin1Char(' ')));
+    };
     std::vector<QRectF> out;
     int start = 0;
     for (const int w : m_widths) {
@@ -25,6 +28,16 @@ std::vector<QRectF> ColumnsDelegate::cells(const QRect& row, const QFont& font) 
         start += w;
     }
     return out;
+}
+
+QSize ColumnsDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    if (!m_widths.empty() && !index.data(kColumnsRole).toStringList().isEmpty()) {
+        const std::vector<QRectF> rects = cells(QRect(0, 0, 0, 0), option.font);
+        size.setWidth(qCeil(rects.back().right()) + kMargin);
+    }
+    return size;
 }
 
 void ColumnsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -44,8 +57,8 @@ void ColumnsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->save();
     painter->setFont(o.font);
     const QPalette::ColorGroup group = (o.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
-    painter->setPen(o.palette.color(group, (o.state & QStyle::State_Selected) ? QPalette::HighlightedText
-                                                                               : QPalette::Text));
+    painter->setPen(
+        o.palette.color(group, (o.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
     // Left to right whatever the text: a date written right to left stays in
     // its own column.
     QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);

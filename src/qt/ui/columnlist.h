@@ -27,6 +27,8 @@ public:
     std::vector<QRectF> cells(const QRect& row, const QFont& font) const;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // A row is as wide as its columns, whatever its texts measure.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
     std::vector<int> m_widths;
