@@ -144,6 +144,11 @@ TEST(SetLength, LegsAndSetsByFormatStageAndLength)
         {6, "Q2", 2, 3, 1},  {6, "F2", 3, 3, 3},  {6, "F3", 1, 3, 2},  {6, "F5", 3, 3, 5},   {12, "Q1", 1, 3, 1},
         {12, "EL", 3, 3, 2}, {12, "F3", 2, 3, 3}, {12, "F4", 1, 3, 3}, {12, "F5", 1, 3, 2},  {12, "F5", 3, 3, 6},
         {1, "F5", 0, 3, 2},  {1, "F5", 7, 3, 4},  {1, "??", 3, 3, 1},
+        // The masters format's semi-finals, one leg more than the quarter-finals at every length.
+        {3, "F4", 1, 5, 1},  {9, "F4", 2, 10, 1}, {3, "F4", 3, 15, 1},
+        // The World Championship's qualifying rounds are longer than a standard
+        // tournament's, and its first two rounds of the final 32 are its own.
+        {12, "Q2", 2, 3, 1}, {12, "Q3", 3, 3, 2}, {12, "F1", 1, 3, 1}, {12, "F2", 2, 3, 2}, {12, "F1", 3, 3, 3},
     };
     for (const Case& c : cases) {
         const MatchLengthSetting m = SetLength(c.tournament, c.stage, c.length);

@@ -69,3 +69,46 @@ TEST_F(SimulateTest, TheCareerPlayersMatchIsOnlyRecognised)
     EXPECT_TRUE(none.winner.empty());
     EXPECT_TRUE(SimulateMatch(list, 47, 99, "", ranks, rng).winner.empty());
 }
+
+// The winner is the one the scores give when they are drawn in their order
+// (A's first and second, then B's) from each class's own range, with the rank
+// bonus within a class; equal totals go to slot B. Known answers from the
+// ranges as the game's table lists them, over many streams.
+TEST_F(SimulateTest, FourScoresInTheirOrderFromEachClassAndATieGoesToSlotB)
+{
+    // Class 1..4: first score Int(Rnd * n + base), second score likewise.
+    const int range[5][4] = {{0, 0, 0, 0}, {17, 70, 41, 20}, {18, 75, 51, 20}, {21, 80, 61, 20}, {24, 85, 71, 20}};
+    auto classOf = [](int rank) { return rank < 40 ? 4 : rank < 80 ? 3 : rank < 120 ? 2 : 1; };
+    // Class 3 against itself and every other class, and the other classes among themselves.
+    const std::pair<int, int> pairs[] = {{50, 60}, {45, 10}, {70, 130}, {100, 55}, {1, 160}, {79, 40}, {85, 110}};
+    int ties = 0, tiesToB = 0, wrong = 0;
+    for (const auto& [ra, rb] : pairs) {
+        for (std::uint64_t seed = 1; seed <= 3000; ++seed) {
+            Rng expected(seed), rng(seed);
+            auto draw = [&](int cls, int which) {
+                return static_cast<int>(expected.uniform() * range[cls][2 * which] + range[cls][2 * which + 1]);
+            };
+            const int ca = classOf(ra), cb = classOf(rb);
+            int a = draw(ca, 0);
+            a += draw(ca, 1);
+            int b = draw(cb, 0);
+            b += draw(cb, 1);
+            if (ca == cb) {
+                a += rb;
+                b += ra;
+            }
+            const std::string winner = SimulateMatch(p(ra), p(rb), "Career Man", ranks, rng).winner;
+            if (winner != (a > b ? p(ra) : p(rb)) && ++wrong <= 3)
+                ADD_FAILURE() << "ranks " << ra << " v " << rb << ", seed " << seed << ": " << a << " to " << b
+                              << " but " << winner << " won";
+            if (a == b) {
+                ++ties;
+                tiesToB += winner == p(rb);
+            }
+            EXPECT_EQ(rng.uniform(), expected.uniform()) << "four draws, no more";
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GT(ties, 20);
+    EXPECT_EQ(tiesToB, ties);
+}

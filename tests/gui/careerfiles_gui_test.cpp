@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #ifndef _WIN32 // a full disk made with a size limit, and the superuser, are POSIX things
 #include <csignal>
 #include <sys/resource.h>
@@ -116,48 +117,6 @@ TEST(Career, AFullDiskOrAReadOnlyFolderLeavesTheSavedCareerAsItWas)
     EXPECT_TRUE(contents().contains(",4321,"));
     EXPECT_EQ(leftBeside(), (QStringList{"Ivo Vane.car", "Ivo Vane.car.AbCdEf", "Ivo Vane.car.Backup"}));
 }
-
-namespace {
-
-// Answers the load window when it opens: picks a career by name and loads
-// it, deletes it, or closes the window.
-class LoadAnswer : public QObject {
-public:
-    enum class Do { Load, Delete, Close };
-    LoadAnswer(Do what, QString name) : m_what(what), m_name(std::move(name))
-    {
-        m_timer.setInterval(5);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* w = qobject_cast<frmLoad*>(QApplication::activeModalWidget());
-            if (!w || m_done)
-                return;
-            m_done = true; // once: what follows is up to the test
-            auto* list = w->findChild<QListWidget*>(QStringLiteral("lstFiles"));
-            listed.clear();
-            for (int i = 0; i < list->count(); ++i)
-                listed << list->item(i)->text();
-            const auto found = list->findItems(m_name, Qt::MatchExactly);
-            if (!found.isEmpty())
-                list->setCurrentItem(found[0]);
-            if (m_what == Do::Load)
-                w->cmdLoad_Click();
-            else if (m_what == Do::Delete)
-                w->cmdDelete_Click();
-            else
-                w->reject();
-        });
-        m_timer.start();
-    }
-    QStringList listed;
-
-private:
-    Do m_what;
-    QString m_name;
-    QTimer m_timer;
-    bool m_done = false;
-};
-
-} // namespace
 
 TEST(Load, ACareerReopensWhereItStood)
 {
@@ -332,4 +291,176 @@ TEST(Load, DuringAMatchAbandonsItAndNamesStayPlainText)
     auto* name = game.find<QLabel>(QStringLiteral("lblPlayer_1"));
     EXPECT_EQ(name->textFormat(), Qt::PlainText);
     EXPECT_EQ(name->text(), "<b>NIA</b>");
+}
+
+// The load question answered No; a career picked by a double click; Load and
+// Delete pressed with nothing selected; the last career deleted with its
+// history, which closes the window.
+TEST(Load, NoDoubleClickNothingSelectedAndTheLastCareerDeleted)
+{
+    RunningGame game(42);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    createCareer(game);
+    createCareer(game, QStringLiteral("Ann"), QStringLiteral("Lee"));
+    QFile his(game.data.filePath("Ivo Vane.his"));
+    ASSERT_TRUE(his.open(QIODevice::WriteOnly));
+    his.write("1/1/05,CANADIAN GRAND PRIX,DNQ,0,0,0,0\r\n");
+    his.close();
+
+    // No: the load window never opens, and Ann's career stays.
+    {
+        AutoAnswer no(QMessageBox::No);
+        LoadAnswer pick(LoadAnswer::Do::Load, QStringLiteral("Ivo Vane"));
+        game.win().mnuLoadGame_Click();
+        EXPECT_EQ(no.texts, QStringList{"Are you sure you want to load a saved career?"});
+        EXPECT_TRUE(pick.listed.isEmpty());
+    }
+    EXPECT_EQ(st.career.careerName, "Ann Lee");
+
+    AutoAnswer yes(QMessageBox::Yes);
+    // Nothing selected: Load loads nothing, Delete deletes nothing, whatever
+    // item the list's focus is on.
+    {
+        LoadAnswer pick(LoadAnswer::Do::Load, QStringLiteral("Ivo Vane"), true);
+        game.win().mnuLoadGame_Click();
+        EXPECT_FALSE(pick.listed.isEmpty());
+    }
+    EXPECT_EQ(st.career.careerName, "Ann Lee");
+    EXPECT_NE(game.win().career().schedule(), nullptr);
+    // Closes the load window if it is still open after a while; true when it was.
+    auto closeLater = [](QTimer& timer, bool& wasOpen) {
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&wasOpen] {
+            if (auto* w = qobject_cast<frmLoad*>(QApplication::activeModalWidget())) {
+                wasOpen = true;
+                w->reject();
+            }
+        });
+        timer.start(300);
+    };
+    {
+        LoadAnswer del(LoadAnswer::Do::Delete, QStringLiteral("Ivo Vane"), true);
+        QTimer later;
+        bool open = false;
+        closeLater(later, open);
+        game.win().mnuLoadGame_Click();
+        EXPECT_TRUE(open);
+    }
+    EXPECT_FALSE(yes.texts.join('|').contains("delete"));
+    EXPECT_TRUE(QFile::exists(game.data.filePath("Ivo Vane.car")));
+
+    // A double click loads the career under it.
+    {
+        LoadAnswer pick(LoadAnswer::Do::DoubleClick, QStringLiteral("Ivo Vane"));
+        game.win().mnuLoadGame_Click();
+    }
+    EXPECT_EQ(st.career.careerName, "Ivo Vane");
+
+    // Delete takes the career with its history; with the last one gone the
+    // player is told and the window closes by itself.
+    QFile::remove(game.data.filePath("Ann Lee.car"));
+    {
+        AutoAnswer ok(QMessageBox::Ok);
+        LoadAnswer del(LoadAnswer::Do::Delete, QStringLiteral("Ivo Vane"));
+        QTimer later;
+        bool open = false;
+        closeLater(later, open);
+        game.win().mnuLoadGame_Click();
+        EXPECT_FALSE(open) << "the window closes by itself";
+        EXPECT_TRUE(ok.texts.contains("There are no saved careers available."));
+    }
+    EXPECT_TRUE(yes.texts.contains("Are you sure you want to delete the career for Ivo Vane?"));
+    EXPECT_FALSE(QFile::exists(game.data.filePath("Ivo Vane.car")));
+    EXPECT_FALSE(QFile::exists(game.data.filePath("Ivo Vane.his")));
+    EXPECT_EQ(st.career.careerName, "Ivo Vane"); // the career in play goes on
+}
+
+// The history window under its heading: a date of any locale (Cyrillic
+// letters, Arabic digits with their direction marks, Devanagari digits the
+// fixed font lacks) and names with accents, precomposed or not, leave every
+// column where its heading stands, and a long name is cut between two
+// characters.
+TEST(History, ColumnsStayUnderTheirHeadingsForAnyDateOrName)
+{
+    RunningGame game(43);
+    ASSERT_TRUE(game.app);
+    createCareer(game);
+    const QString longName(30, QChar(0xC9)); // É
+    const QStringList lines = {
+        QStringLiteral("12/06/2004,WORLD MASTERS,ROUND 2,1500,60,10,2"),
+        QStringLiteral("12.06.24 г.,ŁÓDŹ OPEN,CHAMPION,300,12,2,1"),
+        QString::fromUtf8("\u0661\u0662\u200f/\u0666\u200f/\u0662\u0660\u0662\u0664,ZOE\u0308 CUP,RUNNER-UP,99,3,3,1"),
+        QString::fromUtf8("\u0967\u0968/\u096c/\u0968\u096a,WORLD CUP,DNQ,0,0,0,0"),
+        QStringLiteral("1/1/05,%1,SEMI-FINALIST,10,3,0,0").arg(longName),
+    };
+    QFile his(game.data.filePath("Ivo Vane.his"));
+    ASSERT_TRUE(his.open(QIODevice::WriteOnly));
+    his.write(lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+    his.close();
+
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<frmHistory*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        shown = true;
+        auto* heading = w->findChild<QLabel*>(QStringLiteral("Label1"));
+        EXPECT_EQ(heading->text(), "DATE          TOURNAMENT              RESULT       3D AVE    CHK %");
+        auto* list = w->findChild<QListWidget*>(QStringLiteral("lstHistory"));
+        ASSERT_EQ(list->count(), lines.size());
+        EXPECT_EQ(heading->font(), list->font());
+        EXPECT_FALSE(list->horizontalScrollBar()->isVisible()) << "every row fits the window";
+        for (int i = 0; i < list->count(); ++i)
+            EXPECT_FALSE(list->item(i)->text().contains(QChar::ReplacementCharacter)) << i;
+        EXPECT_EQ(list->item(4)->text().mid(14, 24), longName.left(24)); // whole characters
+        EXPECT_EQ(list->item(2)->text().mid(14, 25 + 9),
+                  QString::fromUtf8("ZOE\u0308 CUP") + QString(17, QLatin1Char(' ')) + "RUNNER-UP");
+
+        // Where the words stand as the player sees them: the first ink of
+        // each column, in each row and in the heading.
+        const QImage image = w->grab().toImage();
+        // The first strong ink in an area, against the colour of its line
+        // at x = background, where nothing is written.
+        auto ink = [&](QRect area, int background) {
+            for (int x = area.left(); x < area.right(); ++x)
+                for (int y = area.top(); y <= area.bottom(); ++y) {
+                    const QColor c = image.pixelColor(x, y);
+                    const QColor bg = image.pixelColor(background, y);
+                    if (std::abs(c.red() - bg.red()) + std::abs(c.green() - bg.green()) +
+                            std::abs(c.blue() - bg.blue()) >
+                        200)
+                        return x;
+                }
+            return -1;
+        };
+        const qreal cell = QFontMetricsF(list->font()).horizontalAdvance(QLatin1Char('M'));
+        const QPoint headingAt = heading->mapTo(w, QPoint(0, 0));
+        const QRect headingArea(headingAt, heading->size());
+        const int headingLeft = ink(headingArea, headingArea.right() - 1);
+        ASSERT_GT(headingLeft, 0);
+        for (const int column : {14, 38, 51, 61}) {
+            const int from = headingLeft + qRound(cell * column) - 1;
+            const int expected =
+                ink(QRect(from, headingAt.y(), qRound(cell * 2), heading->height()), headingArea.right() - 1);
+            ASSERT_GT(expected, 0) << column;
+            for (int i = 0; i < list->count(); ++i) {
+                const QRect viewport(list->viewport()->mapTo(w, QPoint(0, 0)), list->viewport()->size());
+                const QRect row =
+                    list->visualItemRect(list->item(i)).translated(viewport.topLeft()).intersected(viewport);
+                const int got = ink(QRect(from, row.top() + 1, qRound(cell * 2), row.height() - 2), row.right() - 2);
+                EXPECT_NEAR(got, expected, 2) << "column " << column << ", row " << i;
+                // Nothing of the column runs in from the left: every date
+                // leaves the last cells of its column empty.
+                if (column == 14) {
+                    const int before = qRound(cell * 2);
+                    EXPECT_EQ(ink(QRect(from - before, row.top() + 1, before - 1, row.height() - 2), row.right() - 2),
+                              -1)
+                        << "row " << i;
+                }
+            }
+        }
+        w->accept();
+    });
+    game.win().career().showHistory();
+    EXPECT_TRUE(shown);
 }

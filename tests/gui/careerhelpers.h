@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include "qt/career/frmRosters.h"
 #include "qt/career/frmSchedule.h"
 #include "qt/career/frmStructure.h"
+#include "qt/persistence/frmLoad.h"
 #include "qt/persistence/frmPlayerEditor.h"
 #include "qt/ui/frmInfo.h"
 #include "rules/match/bed.h"
@@ -68,6 +70,8 @@ public:
         m_timer.start();
     }
     QStringList messages; // every message box and overlay text, in order
+    // Sees each message box as it comes up, before it is answered.
+    std::function<void(const QString&)> beforeAnswer;
 
 private:
     void tick()
@@ -75,6 +79,8 @@ private:
         if (QWidget* modal = QApplication::activeModalWidget()) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 messages << box->text();
+                if (beforeAnswer)
+                    beforeAnswer(box->text());
                 box->button(box->standardButtons() & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok)->click();
             } else if (auto* s = qobject_cast<frmStructure*>(modal)) {
                 s->accept();
@@ -197,6 +203,53 @@ public:
 private:
     GameState& m_st;
     std::function<void()> m_act;
+    QTimer m_timer;
+    bool m_done = false;
+};
+
+// Answers the load window when it opens: picks a career by name and loads
+// it (by the button or a double click), deletes it, or closes the window.
+// With nothing selected, the buttons are pressed with the picked career the
+// current item of the list but not selected.
+class LoadAnswer : public QObject {
+public:
+    enum class Do { Load, DoubleClick, Delete, Close };
+    LoadAnswer(Do what, QString name, bool nothingSelected = false)
+        : m_what(what), m_name(std::move(name)), m_nothingSelected(nothingSelected)
+    {
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto* w = qobject_cast<frmLoad*>(QApplication::activeModalWidget());
+            if (!w || m_done)
+                return;
+            m_done = true; // once: what follows is up to the test
+            auto* list = w->findChild<QListWidget*>(QStringLiteral("lstFiles"));
+            listed.clear();
+            for (int i = 0; i < list->count(); ++i)
+                listed << list->item(i)->text();
+            const auto found = list->findItems(m_name, Qt::MatchExactly);
+            if (!found.isEmpty())
+                list->setCurrentItem(found[0]);
+            if (m_nothingSelected)
+                list->clearSelection();
+            if (m_what == Do::Load) {
+                w->cmdLoad_Click();
+            } else if (m_what == Do::DoubleClick) {
+                emit list->itemDoubleClicked(list->currentItem()); // as the list tells of a double click
+            } else if (m_what == Do::Delete) {
+                w->cmdDelete_Click();
+            } else {
+                w->reject();
+            }
+        });
+        m_timer.start();
+    }
+    QStringList listed;
+
+private:
+    Do m_what;
+    QString m_name;
+    bool m_nothingSelected;
     QTimer m_timer;
     bool m_done = false;
 };

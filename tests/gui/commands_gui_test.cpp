@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "qt/app/frmCredits.h"
-#include "gui/guihelpers.h"
+#include "gui/careerhelpers.h"
 #include "gui/networkhelpers.h"
 #include <QLineEdit>
 #include "qt/setup/frmSCore.h"
@@ -17,14 +17,15 @@ using namespace vantorelle::testing;
 
 namespace {
 
-// A running match between two named players, Nia to throw, without the panel.
-void startMatch(RunningGame& g, bool niaAtRealBoard)
+// A running match between two named players, Nia to throw, without the
+// panel; with one player, Tomas is the computer.
+void startMatch(RunningGame& g, bool niaAtRealBoard, int players = 2)
 {
     GameState& st = g.st();
     st.match.player(1).name = "NIA QUARRELL";
     st.match.player(2).name = "TOMAS VELL";
     st.match.player(1).realBoard = niaAtRealBoard;
-    st.match.numberOfPlayers = 2;
+    st.match.numberOfPlayers = players;
     st.view.setupVisible = false;
     st.match.intStartScore = 501;
     st.match.bytLegsToWin = 3;
@@ -41,6 +42,36 @@ void startMatch(RunningGame& g, bool niaAtRealBoard)
     });
     bullUp.start(1);
     g.win().startExhibition(false);
+}
+
+// Closes the information overlay (the pairing of a match) as soon as it is up.
+class CloseOverlays : public QObject {
+public:
+    CloseOverlays()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [] {
+            if (auto* info = qobject_cast<frmInfo*>(QApplication::activeModalWidget()))
+                info->close();
+        });
+        m_timer.start(2);
+    }
+
+private:
+    QTimer m_timer;
+};
+
+// A game whose pauses take a twentieth of their time, the title window sent
+// away at once.
+std::unique_ptr<RunningGame> gameWithPauses(std::uint64_t seed)
+{
+    QTimer away;
+    QObject::connect(&away, &QTimer::timeout, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->inherits("vantorelle::frmNewGame"))
+                QTest::keyClick(w, Qt::Key_Space);
+    });
+    away.start(5);
+    return std::make_unique<RunningGame>(seed, true, std::function<void(const QString&)>{}, 0.05);
 }
 
 QString comments(RunningGame& g)
@@ -315,4 +346,121 @@ TEST(CricketWindow, UnlockedCricketIsPlayedOnItsOwnScoreboards)
     game.win().mnuNewGame_Click();
     QTest::mouseClick(game.find<QLabel>("lblOption2"), Qt::LeftButton);
     EXPECT_FALSE(game.find("picCricket_1")->isVisible());
+}
+
+// H gives a checkout route to a player at this machine who has a dart to
+// throw in an x01 turn, and nobody else: not on the setup panel or between
+// matches, not in the bull-up, not while a turn's end is announced, not for
+// the computer.
+TEST(CommandKeys, HintOnlyForAPlayerHereWithADartToThrow)
+{
+    const auto started = gameWithPauses(7);
+    RunningGame& game = *started;
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    QStringList seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (seen.isEmpty() || seen.back() != comments(game))
+            seen << comments(game);
+    });
+    watch.start(0);
+    auto hinted = [&] { return seen.filter(QStringLiteral("SUGGEST")).size(); };
+    CloseOverlays overlays;
+
+    // The setup panel: nobody is on throw.
+    ASSERT_TRUE(st.view.setupVisible);
+    QTest::keyClick(&game.win(), Qt::Key_H);
+    qtPause(0.2);
+    EXPECT_EQ(hinted(), 0);
+
+    // The bull-up, then the third dart's call and the computer's turn: H is
+    // pressed all along and gives nothing.
+    int pressed[3] = {0, 0, 0};
+    QTimer press;
+    QObject::connect(&press, &QTimer::timeout, [&] {
+        const int stage = st.match.blnBullUp ? 0 : st.match.bytDart == 3 ? 1 : st.match.currentPlayer == 2 ? 2 : -1;
+        if (stage < 0 || QApplication::activeModalWidget())
+            return;
+        ++pressed[stage];
+        game.win().showHint();
+    });
+    press.start(3);
+    startMatch(game, false, 1);
+    ASSERT_EQ(st.match.currentPlayer, 1);
+    EXPECT_EQ(hinted(), 0);
+    for (int dart = 0; dart < 3; ++dart)
+        game.win().engine().ThrowDart(2595, 1035); // single 20: the third hands over to the computer
+    ASSERT_TRUE(waitUntil([&] { return st.match.currentPlayer == 1 && st.view.yellowPlayer == 1; }, 10000));
+    press.stop();
+    EXPECT_GT(pressed[0], 0);
+    EXPECT_GT(pressed[1], 0);
+    EXPECT_GT(pressed[2], 0);
+    EXPECT_EQ(hinted(), 0) << seen.join('|').toStdString();
+
+    // Nia's turn: her route.
+    QTest::keyClick(&game.win(), Qt::Key_H);
+    EXPECT_EQ(hinted(), 1);
+    EXPECT_TRUE(seen.contains("441 REMAINING. SUGGEST:  T20, T20, T20.")) << seen.join('|').toStdString();
+
+    // Between matches: nothing.
+    AutoAnswer yes(QMessageBox::Yes);
+    game.win().mnuNewGame_Click();
+    ASSERT_TRUE(st.match.blnStopped);
+    QTest::keyClick(&game.win(), Qt::Key_H);
+    EXPECT_EQ(hinted(), 1);
+}
+
+// A, H and S show their text for a while and then put the old line back,
+// unless New or Load has taken over meanwhile: the line of a match that has
+// gone is not put back over the new setup.
+TEST(CommandKeys, ALineOfAMatchThatHasGoneIsNotPutBack)
+{
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_H, Qt::Key_S}) {
+        for (const bool load : {false, true}) {
+            SCOPED_TRACE(std::string(1, static_cast<char>(key)) + (load ? " then Load" : " then New"));
+            const auto started = gameWithPauses(8);
+            RunningGame& game = *started;
+            ASSERT_TRUE(game.app);
+            GameState& st = game.st();
+            CloseOverlays overlays;
+            if (load) {
+                createCareer(game);
+                game.win().career().closeAll();
+            }
+            startMatch(game, false);
+            game.win().engine().ThrowDart(2595, 1035); // a dart for the statistics
+            st.match.stat(2, kStatDarts) = 3;          // and Tomas's turn before it
+            st.match.stat(2, kStatPoints) = 45;
+            const QString before = comments(game);
+            ASSERT_EQ(before, "DART 1 HITS 20");
+            AutoAnswer yes(QMessageBox::Yes);
+            LoadAnswer pick(LoadAnswer::Do::Load, QStringLiteral("Ivo Vane"));
+            QStringList seen;
+            QTimer watch;
+            QObject::connect(&watch, &QTimer::timeout, [&] {
+                if (seen.isEmpty() || seen.back() != comments(game))
+                    seen << comments(game);
+            });
+            watch.start(0);
+            // Inside the pause of the key: the other game takes over.
+            QTimer::singleShot(20, &game.win(), [&game, load] {
+                if (load)
+                    game.win().mnuLoadGame_Click();
+                else
+                    game.win().mnuNewGame_Click();
+            });
+            QTest::keyClick(&game.win(), key);
+            qtPause(0.5); // every pause of the key is over
+            watch.stop();
+            ASSERT_FALSE(seen.isEmpty());
+            EXPECT_NE(seen.front(), before) << "the key showed its text";
+            EXPECT_NE(comments(game), before) << seen.join('|').toStdString();
+            EXPECT_TRUE(st.match.blnStopped);
+            if (load)
+                EXPECT_NE(game.win().career().schedule(), nullptr);
+            else
+                EXPECT_TRUE(st.view.setupVisible);
+        }
+    }
 }

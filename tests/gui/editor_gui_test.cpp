@@ -144,3 +144,79 @@ TEST(Editor, PagesSavesAndWritesTheRosterFile)
     ASSERT_TRUE(written.ok()) << written.error;
     EXPECT_EQ(written.roster.lines, st.roster.lines);
 }
+
+// One rule for the nationality in both editors: the eight codes in any
+// letter case, shown with their flag and stored in capitals. "On real
+// board" ticked and unticked again stores the average 60 and False; a
+// career made again over an old one, answered Yes, replaces it and its
+// history.
+TEST(Editor, NationalityInAnyCaseRealBoardUntickedAndAnOldCareerReplaced)
+{
+    RunningGame game(25);
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    auto flagOf = [](QWidget* editor) { return editor->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap(); };
+    auto typeNationality = [](QWidget* editor, const QString& text) {
+        auto* box = editor->findChild<QComboBox*>(QStringLiteral("cboNationality"));
+        box->lineEdit()->clear();
+        box->lineEdit()->setFocus();
+        QTest::keyClicks(box->lineEdit(), text);
+        box->setEditText(text); // whatever the completer offered, the text typed
+    };
+
+    createCareer(game); // Ivo Vane, ENG, on screen
+    QFile his(game.data.filePath("Ivo Vane.his"));
+    ASSERT_TRUE(his.open(QIODevice::WriteOnly));
+    his.write("1/1/05,CANADIAN GRAND PRIX,DNQ,0,0,0,0\r\n");
+    his.close();
+
+    AutoAnswer yes(QMessageBox::Yes);
+    game.win().career().openNewCareerEditor();
+    frmPlayerEditor* editor = game.win().career().editor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(flagOf(editor).isNull());
+    typeNationality(editor, QStringLiteral("xyz"));
+    EXPECT_TRUE(flagOf(editor).isNull()) << "no flag for a code that is none of the eight";
+    typeNationality(editor, QStringLiteral("sco"));
+    const QImage scotland = flagOf(editor).toImage();
+    EXPECT_FALSE(scotland.isNull());
+    typeNationality(editor, QStringLiteral("Wal"));
+    EXPECT_NE(flagOf(editor).toImage(), scotland);
+    auto* real = editor->findChild<QCheckBox*>(QStringLiteral("chkScoring1"));
+    auto* ave = editor->findChild<QLineEdit*>(QStringLiteral("txtAve"));
+    real->click();
+    ave->setText(QStringLiteral("85"));
+    real->click();
+    EXPECT_FALSE(ave->isVisibleTo(editor));
+    EXPECT_EQ(ave->text(), "60");
+    editor->findChild<QLineEdit*>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("Ivo"));
+    editor->findChild<QLineEdit*>(QStringLiteral("txtSecondName"))->setText(QStringLiteral("Vane"));
+    editor->cmdSave_Click();
+    EXPECT_TRUE(yes.texts.contains("A career for this player already exists. Overwrite?"));
+    EXPECT_EQ(game.win().career().editor(), nullptr);
+    EXPECT_FALSE(QFile::exists(game.data.filePath("Ivo Vane.his")));
+    const QStringList lines = fileLines(game.data.filePath("Ivo Vane.car"));
+    ASSERT_EQ(lines.size(), kCareerFileLines);
+    EXPECT_TRUE(lines[0].contains(",False,60,")) << lines[0].toStdString();
+    EXPECT_EQ(lines[160], "160,Ivo,Vane,WAL,0,0,0,0,0,0,0,0,0,0,0,0,0");
+    EXPECT_FALSE(st.career.realBoard);
+    EXPECT_EQ(st.career.playerAverage, 60);
+
+    // The roster editor takes the same codes, and stores them in capitals.
+    QStringList refused;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        box->button(QMessageBox::Ok)->click();
+        QTimer::singleShot(0, [&] {
+            auto* e = qobject_cast<frmPlayerEditor*>(QApplication::activeModalWidget());
+            ASSERT_NE(e, nullptr);
+            typeNationality(e, QStringLiteral("ned"));
+            EXPECT_FALSE(flagOf(e).isNull());
+            e->cmdSave_Click();
+            e->close();
+        });
+    });
+    game.win().mnuEditor_Click();
+    EXPECT_EQ(GetSplit(st.roster.lines[0], 3), "NED");
+}

@@ -305,6 +305,46 @@ TEST(Themes, ATournamentsLookAndTheDarkOneAfterIt)
     EXPECT_EQ(game.find<QLabel>("lblTourn_0")->text(), "EXHIBITION");
 }
 
+// A tournament's colour frames the scoreboard, the two Cricket boards and the
+// line between the players, as they are drawn; the dark look keeps their grey.
+TEST(Themes, TheScoreboardsFramesAndLinesTakeTheColour)
+{
+    RunningGame game;
+    ASSERT_TRUE(game.app);
+    GameState& st = game.st();
+    game.win().resize(1100, 760);
+    st.view.scoreboardVisible = true;
+    st.view.cricketBoardShown = true;
+    game.win().refresh();
+    qtPause(0);
+    QWidget* line = game.find(QStringLiteral("Line1"));
+    ASSERT_NE(line, nullptr);
+    // The colour nearest to the one wanted along a widget's middle column.
+    auto nearest = [](QWidget* w, const QColor& wanted) {
+        const QImage image = w->grab().toImage();
+        int best = 1000;
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor c = image.pixelColor(image.width() / 2, y);
+            best = std::min(best, std::abs(c.red() - wanted.red()) + std::abs(c.green() - wanted.green()) +
+                                      std::abs(c.blue() - wanted.blue()));
+        }
+        return best;
+    };
+    const std::vector<QWidget*> framed = {game.find("picContainer"), game.find("picCricket_1"),
+                                          game.find("picCricket_2"), line};
+    game.win().ChangeTheme("AO");
+    for (QWidget* w : framed)
+        EXPECT_LE(nearest(w, QColor(0, 192, 0)), 6) << w->objectName().toStdString();
+    game.win().ChangeTheme("WMp");
+    for (QWidget* w : framed) {
+        EXPECT_LE(nearest(w, QColor(0, 255, 255)), 6) << w->objectName().toStdString();
+        EXPECT_GT(nearest(w, QColor(0, 192, 0)), 60) << w->objectName().toStdString();
+    }
+    game.win().ChangeTheme("AllBlack");
+    for (QWidget* w : framed)
+        EXPECT_LE(nearest(w, QColor(90, 90, 110)), 6) << w->objectName().toStdString();
+}
+
 TEST(Pictures, FlagsAndLogosLoadAndAMissingOneIsBlank)
 {
     for (const char* code : {"AUS", "CAN", "ENG", "NED", "ROW", "USA", "SCO", "WAL"}) {

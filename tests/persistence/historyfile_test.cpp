@@ -45,3 +45,36 @@ TEST(HistoryFile, ABookingAlreadyAtTheEndIsKnownWhateverItsDate)
     EXPECT_EQ(historyWithBooking(history.substr(0, history.size() - 2), "x,US ALLCOMERS\r\n"),
               history + "x,US ALLCOMERS\r\n");
 }
+
+// Cricket is the prize of the World Championship: a career shows the win in
+// its history, or, saved between the final and its booking, in its draw.
+TEST(HistoryFile, AWorldChampionshipWonIsReadFromTheHistoryOrFromTheDrawNotYetBooked)
+{
+    CareerState s = vantorelle::testing::newCareer(1);
+    const std::string won = "12/06/2004,WORLD CHAMPIONSHIP,CHAMPION,1500,60,10,2\r\n";
+    EXPECT_FALSE(wonWorldChampionship(s, ""));
+    EXPECT_TRUE(wonWorldChampionship(s, "1/1/04,CANADIAN GRAND PRIX,DNQ,0,0,0,0\r\n" + won));
+    EXPECT_TRUE(wonWorldChampionship(s, "1/1/04,X,DNQ,0,0,0,0\n\n 3.1.04 , WORLD CHAMPIONSHIP , CHAMPION ,0,0,0,0"));
+    for (const char* other : {"12/06/2004,WORLD CHAMPIONSHIP,RUNNER-UP,0,0,0,0",
+                              "12/06/2004,WORLD MASTERS,CHAMPION,0,0,0,0", "WORLD CHAMPIONSHIP,CHAMPION", "garbage"})
+        EXPECT_FALSE(wonWorldChampionship(s, other)) << other;
+
+    // Saved after the final: the champion in slot 63, the points paid and the
+    // calendar moved on to its first tournament.
+    s.FinalDraw.set(61, "IVO QUILLFEATHER");
+    s.FinalDraw.set(62, "P2 Player");
+    s.FinalDraw.set(63, "IVO QUILLFEATHER");
+    s.tournamentNo = 1;
+    EXPECT_TRUE(wonWorldChampionship(s, ""));
+    // Tournament 11's final, not yet booked, looks the same but for the calendar.
+    s.tournamentNo = 12;
+    EXPECT_FALSE(wonWorldChampionship(s, ""));
+    s.tournamentNo = 1;
+    s.FinalDraw.set(63, "P2 Player");
+    EXPECT_FALSE(wonWorldChampionship(s, ""));
+    // Once booked, the history tells.
+    s.FinalDraw.set(63, "NOSAVE");
+    EXPECT_FALSE(wonWorldChampionship(s, ""));
+    s.careerName.clear();
+    EXPECT_FALSE(wonWorldChampionship(s, won)) << "no career, no win";
+}

@@ -82,6 +82,12 @@ TEST(PlayerEditor, EditingKeepsRankAndPointsAndRefusesWhatWouldDamageTheRoster)
     EXPECT_EQ(editRosterEntry(roster, 5, entry("", "Brisk")).error, "First name must be entered.");
     EXPECT_EQ(editRosterEntry(roster, 5, entry("Rob", ",")).error, "Second name must be entered.");
     EXPECT_FALSE(editRosterEntry(roster, 5, entry("Rob", "Brisk", "XYZ")).ok());
+    // The eight codes in any letter case, as when a career is made; stored in capitals.
+    EXPECT_EQ(editRosterEntry(roster, 5, entry("Rob", "Brisk", " wal ")).line,
+              "5,Rob,Brisk,WAL,900,0,0,0,0,0,0,0,0,0,0,0,900");
+    EXPECT_EQ(nationalityCode("nEd"), "NED");
+    EXPECT_FALSE(nationalityCode("EN G"));
+    EXPECT_FALSE(nationalityCode(""));
     EXPECT_FALSE(editRosterEntry(roster, 161, entry("Rob", "Brisk")).ok());
     // A short line keeps its rank and gets zero points where fields are missing.
     auto damaged = roster;

@@ -152,7 +152,15 @@ void frmDarts::toggleSound()
 
 void frmDarts::showHint()
 {
-    if (m_st.view.cricketBoardShown || m_st.match.blnStopped || m_st.match.blnBullUp)
+    // A checkout route is advice for a player at this machine with a dart
+    // still to throw in an x01 turn. There is none to give on the setup
+    // panel, between matches, in the bull-up, while a turn's end is being
+    // announced (no dart is left), nor in Cricket; and the computer or the
+    // other machine's player takes no advice from here.
+    const MatchState& m = m_st.match;
+    if (m_st.view.cricketBoardShown || m.cricket || m.blnStopped || m.blnBullUp)
+        return;
+    if (m.seatOf(m.currentPlayer) != Seat::Human || !m_engine.canTakeDart(m.currentPlayer))
         return;
     m_engine.DoHint();
 }

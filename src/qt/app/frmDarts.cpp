@@ -430,15 +430,20 @@ void frmDarts::mnuLoadGame_Click()
     m_st.match.aimSpeed = d.aimSpeed;
     m_st.match.resetMatchStats(); // nothing of an earlier match joins this career's totals
     m_st.flags.unloading = wasUnloading;
+    const bool cricketWon = m_career->unlockCricketWon();
     // No match is running until the career starts one: the board takes no dart.
     // A tournament under way shows its look, at the draw or at the calendar
     // that books its final.
     if (loaded.reopen != ReopenAt::Calendar)
         ChangeTheme(themeCode(m_st.career.tournamentNo));
+    const unsigned generation = m_career->generation();
     if (loaded.reopen == ReopenAt::Draw)
         m_career->openDraw();
     else
         m_career->showCalendar();
+    // Told once the career is on screen, unless it was left meanwhile.
+    if (cricketWon && m_career->generation() == generation)
+        m_career->tellCricketUnlocked();
 }
 
 void frmDarts::mnuEditor_Click()

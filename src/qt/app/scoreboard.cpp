@@ -71,6 +71,7 @@ void frmDarts::buildScoreboard()
         grid->addWidget(m_lblSets[i], row + 2, 2);
         if (p == 1) {
             auto* line = new QFrame(m_picContainer);
+            line->setObjectName(QStringLiteral("Line1"));
             line->setFrameShape(QFrame::HLine);
             line->setStyleSheet(QStringLiteral("color: rgb(90,90,110);"));
             grid->addWidget(line, row + 3, 0, 1, 3);
@@ -199,6 +200,9 @@ void frmDarts::DoMainColour(Rgb colour)
     m_picContainer->setStyleSheet(QStringLiteral("#picContainer { background: rgba(20,20,28,200); border: 2px solid "
                                                  "%1; border-radius: 8px; }")
                                       .arg(frame));
+    // The line between the players is drawn in the frame's colour too.
+    if (auto* line = m_picContainer->findChild<QFrame*>(QStringLiteral("Line1")))
+        line->setStyleSheet(QStringLiteral("color: %1;").arg(frame));
     for (int p = 1; p <= 2; ++p)
         m_picCricket[static_cast<std::size_t>(p)]->setFrameColour(QColor(c.r, c.g, c.b));
     centralWidget()->update();

@@ -9,6 +9,7 @@
 
 #include "platform/disk.h"
 #include "qt/app/frmDarts.h"
+#include "qt/app/settings.h"
 #include "qt/career/frmDisplayRankingPoints.h"
 #include "qt/career/frmRosters.h"
 #include "qt/career/frmSchedule.h"
@@ -19,6 +20,7 @@
 #include "rules/career/calendar.h"
 #include "rules/career/draws.h"
 #include "rules/career/points.h"
+#include "rules/career/tournament.h"
 #include "rules/persistence/careerfile.h"
 #include "rules/persistence/historyfile.h"
 
@@ -88,6 +90,27 @@ QMessageBox::StandardButton CareerWindows::ask(QMessageBox::Icon icon, const QSt
 bool CareerWindows::careerLoaded() const
 {
     return !m_st.career.roster.empty() && !m_st.career.roster.front().empty();
+}
+
+bool CareerWindows::unlockCricketWon()
+{
+    if (m_st.settings.cricketUnlocked)
+        return false;
+    const std::string path = QDir(QString::fromStdString(m_st.dataFolder))
+                                 .filePath(QString::fromStdString(historyFileName(m_st.career.careerName)))
+                                 .toStdString();
+    // A history that cannot be read still leaves the career's own draw to tell.
+    const std::string history = readTextFile(path).value_or(std::string());
+    if (!wonWorldChampionship(m_st.career, history))
+        return false;
+    m_st.settings.cricketUnlocked = true;
+    saveCricket(true);
+    return true;
+}
+
+void CareerWindows::tellCricketUnlocked()
+{
+    ask(QMessageBox::Information, QString::fromLatin1(kCricketMessage));
 }
 
 bool CareerWindows::saveCareer()

@@ -62,6 +62,13 @@ public:
     bool appendHistory(const std::string& line);
     // A career is loaded: its roster holds players.
     bool careerLoaded() const;
+    // A career just loaded whose player has won the World Championship
+    // unlocks Cricket, if it is not unlocked yet (the program may have
+    // stopped between saving the final and storing the setting). True when
+    // it unlocked it now.
+    bool unlockCricketWon();
+    // Tells the player that Cricket is unlocked.
+    void tellCricketUnlocked();
 
     // The close box of the calendar or the draw window asks whether to leave
     // the career (not while windows close by themselves); Yes goes back to the

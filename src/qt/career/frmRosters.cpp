@@ -210,7 +210,7 @@ void frmRosters::apply(const DrawStep& step)
         if (!stillWanted())
             return;
         if (step.end->cricketUnlocked) {
-            m_career.ask(QMessageBox::Information, QString::fromLatin1(kCricketMessage));
+            m_career.tellCricketUnlocked();
             if (!stillWanted())
                 return;
         }

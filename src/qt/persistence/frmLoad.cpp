@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "platform/disk.h"
+#include "qt/ui/columnlist.h"
 #include "rules/career/roster.h"
 #include "rules/persistence/careerfile.h"
 #include "rules/persistence/historyfile.h"
@@ -55,16 +56,24 @@ bool frmLoad::fill()
     return true;
 }
 
+QListWidgetItem* frmLoad::selectedItem() const
+{
+    // The item with the focus frame is not chosen unless it is selected too:
+    // a player who deselected it has chosen nothing.
+    const auto chosen = m_lstFiles->selectedItems();
+    return chosen.isEmpty() ? nullptr : chosen.front();
+}
+
 void frmLoad::cmdLoad_Click()
 {
-    if (auto* item = m_lstFiles->currentItem())
+    if (auto* item = selectedItem())
         m_selected = item->text().toStdString();
     accept();
 }
 
 void frmLoad::cmdDelete_Click()
 {
-    auto* item = m_lstFiles->currentItem();
+    auto* item = selectedItem();
     if (!item)
         return;
     const std::string name = item->text().toStdString();
@@ -109,9 +118,22 @@ frmHistory::frmHistory(const Rgb& colour, const std::string& careerName, const s
     auto* list = new QListWidget(this);
     list->setObjectName(QStringLiteral("lstHistory"));
     list->setFont(f);
-    for (const auto& row : historyRows(historyText))
-        list->addItem(QString::fromStdString(row));
+    // Each column in its own cell under its heading: a date of any locale or
+    // a name in any script keeps the columns after it in their places.
+    list->setItemDelegate(new ColumnsDelegate(std::vector<int>(kHistoryColumns.begin(), kHistoryColumns.end()), list));
+    for (const HistoryRow& columns : historyColumns(historyText)) {
+        QStringList cells;
+        QString row;
+        for (const std::string& c : columns) {
+            cells << QString::fromStdString(c);
+            row += cells.back();
+        }
+        auto* item = new QListWidgetItem(row, list);
+        item->setData(ColumnsDelegate::kColumnsRole, cells);
+    }
     list->setMinimumSize(QFontMetrics(f).horizontalAdvance(QString(74, QLatin1Char('M'))), 300);
+    // The heading's words over their columns.
+    heading->setContentsMargins(list->frameWidth() + ColumnsDelegate::kMargin, 0, 0, 0);
     box->addWidget(list);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

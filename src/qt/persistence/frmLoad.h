@@ -5,6 +5,7 @@
 #include <string>
 
 class QListWidget;
+class QListWidgetItem;
 
 namespace vantorelle {
 
@@ -26,6 +27,9 @@ public:
     static std::string choose(const std::string& dataFolder, QWidget* parent);
 
 private:
+    // The career selected in the list; none when nothing is.
+    QListWidgetItem* selectedItem() const;
+
     std::string m_dataFolder;
     std::string m_selected;
     QListWidget* m_lstFiles = nullptr;

@@ -148,9 +148,9 @@ void frmPlayerEditor::message(const QString& text)
 
 void frmPlayerEditor::showFlag()
 {
-    const QString code = m_cboNationality->currentText();
-    if (isNationality(code.toStdString()))
-        m_image1->setPixmap(flagPixmap(m_career.state().appFolder, code, m_image1->size(), devicePixelRatioF()));
+    // The same rule as Save: any of the eight codes, in any letter case.
+    if (const auto code = nationalityCode(m_cboNationality->currentText().toStdString()))
+        m_image1->setPixmap(flagPixmap(m_career.state().appFolder, qs(*code), m_image1->size(), devicePixelRatioF()));
 }
 
 void frmPlayerEditor::chkScoring1_Click()

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <optional>
 
+#include "rules/career/calendar.h"
 #include "rules/career/draws.h"
 #include "rules/career/points.h"
 #include "rules/career/roster.h"
@@ -73,6 +74,27 @@ std::optional<std::string> historyWithBooking(std::string_view history, std::str
     return text;
 }
 
+bool wonWorldChampionship(const CareerState& state, std::string_view historyText)
+{
+    const std::string_view me = trimSpaces(state.careerName);
+    if (me.empty())
+        return false;
+    constexpr int kWorldChampionship = kTournaments;
+    const std::string tournament = tournamentName(kWorldChampionship);
+    if (tournamentAwaitsBooking(state) && state.tournamentNo == nextTournament(kWorldChampionship) &&
+        sameName(trimSpaces(state.FinalDraw[63]), me))
+        return true;
+    while (!historyText.empty()) {
+        const auto end = historyText.find('\n');
+        const std::string_view line = historyText.substr(0, end);
+        historyText.remove_prefix(end == std::string_view::npos ? historyText.size() : end + 1);
+        if (fieldCount(line) >= 3 && trimSpaces(GetSplit(line, 1)) == tournament &&
+            trimSpaces(GetSplit(line, 2)) == resultWord(6))
+            return true;
+    }
+    return false;
+}
+
 namespace {
 
 std::optional<double> number(std::string_view field)
@@ -87,9 +109,9 @@ std::optional<double> number(std::string_view field)
 
 } // namespace
 
-std::vector<std::string> historyRows(std::string_view text)
+std::vector<HistoryRow> historyColumns(std::string_view text)
 {
-    std::vector<std::string> rows;
+    std::vector<HistoryRow> rows;
     while (!text.empty()) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -104,8 +126,25 @@ std::vector<std::string> historyRows(std::string_view text)
             continue;
         const double average = *darts == 0 ? 0 : *points / *darts * 3;
         const double checkout = (*hit == 0 || *atDouble == 0) ? 0 : *hit / *atDouble * 100;
-        rows.push_back(fitText(GetSplit(line, 0), 14) + fitText(GetSplit(line, 1), 24) + fitText(GetSplit(line, 2), 13) +
-                       fitText(formatTwoPlaces(average), 10) + fitText(formatTwoPlaces(checkout), 10));
+        const std::array<std::string, kHistoryColumns.size()> shown{GetSplit(line, 0), GetSplit(line, 1),
+                                                                    GetSplit(line, 2), formatTwoPlaces(average),
+                                                                    formatTwoPlaces(checkout)};
+        HistoryRow row;
+        for (std::size_t c = 0; c < row.size(); ++c)
+            row[c] = fitText(shown[c], kHistoryColumns[c]);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<std::string> historyRows(std::string_view text)
+{
+    std::vector<std::string> rows;
+    for (const HistoryRow& columns : historyColumns(text)) {
+        std::string row;
+        for (const std::string& c : columns)
+            row += c;
+        rows.push_back(std::move(row));
     }
     return rows;
 }

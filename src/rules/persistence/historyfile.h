@@ -41,11 +41,23 @@ bool endsWithBooking(std::string_view history, std::string_view line);
 // nothing when it already ends with it.
 std::optional<std::string> historyWithBooking(std::string_view history, std::string_view line);
 
+// Whether this career's player has won the World Championship: a history
+// line says so, or the career was saved after he won its final and before
+// that final was booked (the champion still in slot 63, the calendar moved
+// on to its first tournament). Cricket, which that win unlocks, is unlocked
+// again when such a career is loaded.
+bool wonWorldChampionship(const CareerState& state, std::string_view historyText);
+
 // The history window: its heading, and a row for every line of the file
 // (date, tournament, result, three-dart average, checkout percentage, in
-// columns of 14, 24, 13, 10 and 10). Blank lines are skipped, and so is a
-// line that is not a history line (too few fields, totals not numbers).
+// columns of 14, 24, 13, 10 and 10 characters). Blank lines are skipped, and
+// so is a line that is not a history line (too few fields, totals not numbers).
 inline constexpr const char* kHistoryHeading = "DATE          TOURNAMENT              RESULT       3D AVE    CHK %";
+inline constexpr std::array<int, 5> kHistoryColumns{14, 24, 13, 10, 10};
+using HistoryRow = std::array<std::string, kHistoryColumns.size()>;
+// Each column of a row fitted to its width, by characters.
+std::vector<HistoryRow> historyColumns(std::string_view text);
+// The rows as one text each, the columns one after the other.
 std::vector<std::string> historyRows(std::string_view text);
 
 // The careers a data folder offers to load: each file name ending in ".car"

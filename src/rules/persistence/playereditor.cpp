@@ -74,6 +74,14 @@ bool isNationality(std::string_view code)
     return false;
 }
 
+std::optional<std::string> nationalityCode(std::string_view typed)
+{
+    std::string code = upperCase(trimmed(typed));
+    if (!isNationality(code))
+        return std::nullopt;
+    return code;
+}
+
 std::string nameBoxText(std::string_view typed)
 {
     // Nor anything unprintable, a pasted line break among them.
@@ -140,8 +148,7 @@ NewCareerCheck checkNewCareerPlayer(const PlayerEntry& entry, const std::vector<
         out.error = missing;
         return out;
     }
-    const std::string nationality = upperCase(trimmed(entry.nationality));
-    if (nationality.empty()) {
+    if (trimmed(entry.nationality).empty()) {
         out.error = "Nationality must be selected.";
         return out;
     }
@@ -151,7 +158,8 @@ NewCareerCheck checkNewCareerPlayer(const PlayerEntry& entry, const std::vector<
         return out;
     }
     // The code goes into a roster line: one of the eight, nothing else.
-    if (!isNationality(nationality)) {
+    const auto nationality = nationalityCode(entry.nationality);
+    if (!nationality) {
         out.error = kNationalityMessage;
         return out;
     }
@@ -162,7 +170,7 @@ NewCareerCheck checkNewCareerPlayer(const PlayerEntry& entry, const std::vector<
     }
     out.firstName = first;
     out.secondName = second;
-    out.nationality = nationality;
+    out.nationality = *nationality;
     out.careerName = first + " " + second;
     out.playerAverage = *average;
     out.realBoard = entry.realBoard;
@@ -182,12 +190,13 @@ RosterEdit editRosterEntry(const std::vector<std::string>& rosterLines, int inde
         out.error = missing;
         return out;
     }
-    if (!isNationality(entry.nationality)) {
+    const auto nationality = nationalityCode(entry.nationality);
+    if (!nationality) {
         out.error = kNationalityMessage;
         return out;
     }
     const std::string& old = rosterLines[static_cast<std::size_t>(index - 1)];
-    out.line = std::to_string(index) + "," + first + "," + second + "," + entry.nationality;
+    out.line = std::to_string(index) + "," + first + "," + second + "," + *nationality;
     for (int f = 4; f <= 16; ++f) {
         const std::string points = field(old, f);
         out.line += "," + (points.empty() ? std::string("0") : points);

@@ -9,6 +9,10 @@ namespace vantorelle {
 // The nationalities a player may have, in the order the editor lists them.
 inline constexpr const char* kNationalities[] = {"AUS", "CAN", "ENG", "NED", "ROW", "USA", "SCO", "WAL"};
 bool isNationality(std::string_view code);
+// The code a nationality box holds, in capitals, when it is one of the eight
+// in any letter case ("eng", " Wal "); nothing otherwise. Both editors read
+// the box through it, for the flag and for what is saved.
+std::optional<std::string> nationalityCode(std::string_view typed);
 inline constexpr const char* kNationalityMessage =
     "Nationality must be one of AUS, CAN, ENG, NED, ROW, USA, SCO and WAL.";
 
