@@ -174,7 +174,7 @@ TEST(CareerLeft, YesOnTheCloseBoxOfTheCalendarOrTheDrawGoesBackToTheStart)
         EXPECT_EQ(st.view.setupOption[2], "EXHIBITION");
         EXPECT_EQ(st.view.setupOption[3], "CAREER");
         EXPECT_EQ(st.view.setupOption[1], "");
-        EXPECT_EQ(st.view.setupOption[4], "");
+        EXPECT_EQ(st.view.setupOption[4], "PRACTICE");
         EXPECT_EQ(st.view.themeCode, "AllBlack");
         EXPECT_EQ(st.view.mainColour, (Rgb{1, 0, 0}));
         for (int slot = 1; slot <= 248; ++slot)
