@@ -82,6 +82,17 @@ void chooseTrebles(RunningGame& g)
     clickOption(g, 4); // TREBLES, then the player's window
 }
 
+// Oriel's program, her name filled in at her real board whenever asked.
+struct OrielsGame {
+    RunningGame game;
+    PlayersFiller players;
+    explicit OrielsGame(std::uint64_t seed) : game(seed)
+    {
+        players.name1 = QStringLiteral("Oriel Vasquez");
+        players.realBoard1 = true;
+    }
+};
+
 bool backAtTheSetup(RunningGame& g)
 {
     return waitUntil([&] { return g.st().match.blnStopped && g.st().view.setupVisible; }, 20000);
@@ -91,16 +102,14 @@ bool backAtTheSetup(RunningGame& g)
 
 TEST(PracticeWindows, AroundTheClockIsPlayedRecordedAndItsBestKept)
 {
-    RunningGame game(61);
+    OrielsGame oriels(61);
+    RunningGame& game = oriels.game;
     ASSERT_TRUE(game.app);
-    PlayersFiller players;
-    players.name1 = QStringLiteral("Oriel Vasquez");
-    players.realBoard1 = true;
 
     {
         AtTheClock oriel(game, 0);
         chooseTrebles(game);
-        EXPECT_EQ(players.opened, 1);
+        EXPECT_EQ(oriels.players.opened, 1);
         // The scoreboard shows the game while it is played.
         ASSERT_TRUE(waitUntil([&] { return oriel.drawn >= 4; }, 10000));
         EXPECT_EQ(game.find<QLabel>("lblPlayer_2")->text(), "PERSONAL BEST");
@@ -144,11 +153,9 @@ TEST(PracticeWindows, AroundTheClockIsPlayedRecordedAndItsBestKept)
 
 TEST(PracticeWindows, NewLeavesASessionRecordedAsAbandoned)
 {
-    RunningGame game(62);
+    OrielsGame oriels(62);
+    RunningGame& game = oriels.game;
     ASSERT_TRUE(game.app);
-    PlayersFiller players;
-    players.name1 = QStringLiteral("Oriel Vasquez");
-    players.realBoard1 = true;
     {
         AtTheClock oriel(game, 0);
         chooseTrebles(game);

@@ -79,14 +79,19 @@ void MatchEngine::handOverAfterBullUp(int w)
         m_match.bytDart = 0;
         playerOnThrowComment(w);
         m_host.refresh();
-        if (!m_referee.Say("Game", m_life.on(serial)))
-            return;
-        m_host.processEvents();
-        if (!m_life.stillOn(serial))
+        if (!callGameOn(serial))
             return;
     }
     m_match.currentPlayer = otherPlayer(w);
     ChangePlayer(false);
+}
+
+bool MatchEngine::callGameOn(unsigned serial)
+{
+    if (!m_referee.Say("Game", m_life.on(serial)))
+        return false;
+    m_host.processEvents();
+    return m_life.stillOn(serial);
 }
 
 } // namespace vantorelle

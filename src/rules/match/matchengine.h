@@ -176,6 +176,8 @@ private:
     // recording.cpp
     // The match's record begins (its players, game, lengths and kind).
     void beginRecord();
+    // The caller's "Game on": false when the match was left meanwhile.
+    bool callGameOn(unsigned serial);
     // A dart of a visit goes into the record, with where it was aimed.
     void recordLanding(int p, int x, int y, const Landing& landing, const std::optional<records::ThrownDart>& aim);
 

@@ -37,10 +37,7 @@ void MatchEngine::StartPractice(const PracticeChoice& choice, std::optional<int>
         showPracticeTarget();
         m_view.yellowPlayer = 1;
         m_host.refresh();
-        if (!m_referee.Say("Game", m_life.on(serial)))
-            return;
-        m_host.processEvents();
-        if (!m_life.stillOn(serial))
+        if (!callGameOn(serial))
             return;
     }
     newPracticeTurn();
