@@ -58,6 +58,7 @@ StartResult startedMatch(const QTemporaryDir& data)
 StartResult startedPractice(const QTemporaryDir& data)
 {
     StartResult r = startVantorelle(options(data));
+    untilShown(r);
     GameState& st = r.app->state;
     st.match.player(1).name = "A";
     st.match.aimSpeed = kPracticeAimSpeed;

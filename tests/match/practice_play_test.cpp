@@ -31,9 +31,9 @@ public:
         recorder.setSink(&sink);
         engine.setRecorder(&recorder);
     }
-    void begin(const PracticeChoice& choice, std::optional<int> best = std::nullopt)
+    void begin(const PracticeChoice& choice, std::optional<int> best = std::nullopt, bool bestKnown = true)
     {
-        engine.StartPractice(choice, best, [this](const MatchResult& r) { ends.push_back(r); });
+        engine.StartPractice(choice, best, [this](const MatchResult& r) { ends.push_back(r); }, bestKnown);
     }
     // A dart clicked at her board and confirmed; "000" is a click off the board.
     void click(const std::string& bed)
@@ -122,9 +122,9 @@ TEST_F(Practising, SeededSessionsOfEachGameAreRecordedAndReadBack)
 
 TEST_F(Practising, TheBestIsShownAtTheStartAndANewOneCalledAtTheEnd)
 {
-    auto perfectClock = [this](std::optional<int> best) {
+    auto perfectClock = [this](std::optional<int> best, bool bestKnown = true) {
         ends.clear();
-        begin(PracticeChoice::clock(ClockVariant::Any), best);
+        begin(PracticeChoice::clock(ClockVariant::Any), best, bestKnown);
         for (int n = 1; n <= 20; ++n)
             click(makeBed('S', n));
         click("S50");
@@ -138,6 +138,10 @@ TEST_F(Practising, TheBestIsShownAtTheStartAndANewOneCalledAtTheEnd)
     perfectClock(21);
     ASSERT_EQ(ends.size(), 1u);
     EXPECT_EQ(ends[0].announcement, "Around the clock in 21 darts. Best: 21 darts.");
+    // Bests that could not be read are not claimed.
+    perfectClock(std::nullopt, false);
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0].announcement, "Around the clock in 21 darts.");
 }
 
 // 121 turns end with the third dart, and earlier with a bust or a checkout:
@@ -236,7 +240,10 @@ TEST_F(Practising, TheHintAndTheFiguresFitTheGame)
     engine.DoHint();
     EXPECT_TRUE(host.saidComment("AIM AT T1."));
     EXPECT_EQ(lastComment(), opening);
-    click("T01");
+    // A dart thrown while the hint is up says its own line, and it stays.
+    host.onPause.push_back([&] { click("T01"); });
+    engine.DoHint();
+    EXPECT_EQ(lastComment(), "DART 1 HITS T1. ON TO T2.");
     click("S02");
     engine.DoStats();
     EXPECT_TRUE(host.saidComment("2 DARTS, 1 ON TARGET (50%)."));
@@ -250,4 +257,10 @@ TEST_F(Practising, TheHintAndTheFiguresFitTheGame)
     engine.DoStats();
     EXPECT_TRUE(host.saidComment("TARGET 1 OF 10: 0 CHECKED OUT."));
     EXPECT_TRUE(host.saidComment("NO PERSONAL BEST YET."));
+    // So with the figures: the dart's line stays and the figures stop.
+    const std::size_t said = host.comments.size();
+    host.onPause.push_back([&] { click("S01"); });
+    engine.DoStats();
+    EXPECT_EQ(lastComment().rfind("DART 2 HITS", 0), 0u) << lastComment();
+    EXPECT_EQ(host.comments.size(), said + 2); // the first line and the dart's
 }

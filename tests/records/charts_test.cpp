@@ -117,7 +117,10 @@ TEST(RecordCharts, PracticeBestsAreLowestForTheClockAndHighestOtherwise)
                                       practice(4, "BOBS27", 120),
                                       practice(5, "BOBS27", 300, Outcome::Playing),
                                       practice(6, "BOBS27", 150),
-                                      practice(7, "BOBS27", 150)};
+                                      practice(7, "BOBS27", 150),
+                                      practice(8, "121/10", 0),
+                                      practice(9, "121/5", 0),
+                                      practice(10, "121/5", 124)};
     sessions[2].practiceResult = 20;
     const auto history = practiceHistory(sessions);
     ASSERT_EQ(history.at("CLOCK/DOUBLES").size(), 2u);
@@ -127,6 +130,10 @@ TEST(RecordCharts, PracticeBestsAreLowestForTheClockAndHighestOtherwise)
     EXPECT_EQ(bests.at("CLOCK/DOUBLES").result, 35);
     EXPECT_EQ(bests.at("BOBS27").result, 150);
     EXPECT_EQ(bests.at("BOBS27").matchId, 7); // of two equal, the first played
+    // A 121 session without a checkout is kept in the history but is no best.
+    EXPECT_EQ(history.at("121/10").size(), 1u);
+    EXPECT_FALSE(bests.contains("121/10"));
+    EXPECT_EQ(bests.at("121/5").result, 124);
 }
 
 TEST(RecordCsv, FieldsAreQuotedWhereTheyMustBeAndFormulasDefused)

@@ -249,6 +249,7 @@ void frmDarts::startExhibition(bool cricket)
 void frmDarts::startPractice()
 {
     const std::optional<PracticeChoice> choice = m_menu.practiceChoice();
+    m_menu.forgetPractice(); // taken: the next setup chooses again
     if (!choice)
         return;
     MatchState& m = m_st.match;
@@ -264,11 +265,14 @@ void frmDarts::startPractice()
     m_st.view.flag = {};
     m_st.view.setupVisible = false;
     refresh();
-    const std::optional<int> best = m_records->practiceBest(m.player(1).name, practiceCode(*choice));
-    m_engine.StartPractice(*choice, best, [this](const MatchResult& result) {
-        const unsigned serial = m_engine.serial();
-        ExhibitionOver(result, m_st.view, *this, [this, serial] { return m_engine.serial() == serial; });
-    });
+    const RecordKeeper::PracticeBest best = m_records->practiceBest(m.player(1).name, practiceCode(*choice));
+    m_engine.StartPractice(
+        *choice, best.best,
+        [this](const MatchResult& result) {
+            const unsigned serial = m_engine.serial();
+            ExhibitionOver(result, m_st.view, *this, [this, serial] { return m_engine.serial() == serial; });
+        },
+        best.known);
 }
 
 void frmDarts::startCareerMatch(const CareerMatch& match, MatchOverHandler onOver)
@@ -323,6 +327,7 @@ void frmDarts::stopWhatIsOnScreen(bool tellOtherMachine)
 {
     ++m_setupSerial;
     m_pendingOption = 0; // a click kept for a setup that is gone
+    m_menu.forgetPractice(); // and a practice game chosen in it
     // The windows closed now close without asking.
     const bool wasUnloading = std::exchange(m_st.flags.unloading, true);
     // The other machine of a network match is told once.

@@ -75,18 +75,18 @@ void RecordKeeper::tellOnce(const QString& text)
     });
 }
 
-std::optional<int> RecordKeeper::practiceBest(const std::string& name, const std::string& game)
+RecordKeeper::PracticeBest RecordKeeper::practiceBest(const std::string& name, const std::string& game)
 {
     if (!m_store.isOpen())
-        return std::nullopt;
+        return {};
     const auto sessions = m_store.matches({name, Period::All, 0, records::MatchKind::Practice});
     if (!sessions)
-        return std::nullopt;
+        return {};
     const auto bests = records::personalBests(sessions.value);
     const auto best = bests.find(game);
     if (best == bests.end())
-        return std::nullopt;
-    return static_cast<int>(std::lround(best->second.result));
+        return {true, std::nullopt};
+    return {true, static_cast<int>(std::lround(best->second.result))};
 }
 
 } // namespace vantorelle

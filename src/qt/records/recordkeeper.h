@@ -30,7 +30,13 @@ public:
     MatchStore& store() { return m_store; }
     // The player's best in a practice game (its code), from his finished
     // sessions; nothing when he has none or the store cannot be read.
-    std::optional<int> practiceBest(const std::string& name, const std::string& game);
+    // A player's best in a practice game (its code), if he has one; known is
+    // false when the records could not be read.
+    struct PracticeBest {
+        bool known = false;
+        std::optional<int> best;
+    };
+    PracticeBest practiceBest(const std::string& name, const std::string& game);
     // Why the store could not be opened; empty when it was.
     QString problem() const { return m_problem; }
     // What the player was told, in order (the tests read it).

@@ -50,7 +50,9 @@ void MatchEngine::DoHint()
         if (hint.empty())
             return;
         comment(hint);
-        if (m_life.pauseFor(serial, 2))
+        // Darts fly during the pause: a line said meanwhile stays.
+        const std::string shown = m_view.comments;
+        if (m_life.pauseFor(serial, 2) && m_view.comments == shown)
             comment(remembered);
         return;
     }

@@ -54,8 +54,10 @@ public:
     // A practice game for player 1 alone: no bull-up, the game's own
     // figures on the scoreboard, its target lit on the board, its end
     // reported once as a match's is. best: his best in this game so far,
-    // shown at the start and the end.
-    void StartPractice(const PracticeChoice& choice, std::optional<int> best, MatchOverHandler onOver = {});
+    // shown at the start and the end; bestKnown false when the records could
+    // not be read, so that no best is claimed.
+    void StartPractice(const PracticeChoice& choice, std::optional<int> best, MatchOverHandler onOver = {},
+                       bool bestKnown = true);
     // The practice game on the board (nothing in a match), and the best it
     // was started with.
     const PracticeSession* practice() const { return m_practice ? &*m_practice : nullptr; }
@@ -193,6 +195,7 @@ private:
     bool showPracticeStats();
     std::optional<PracticeSession> m_practice;
     std::optional<int> m_practiceBest;
+    bool m_practiceBestKnown = true;
 
     // undo.cpp
     // Before a step a real-board player may take back: the state as it is.

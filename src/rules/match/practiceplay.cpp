@@ -9,12 +9,14 @@
 
 namespace vantorelle {
 
-void MatchEngine::StartPractice(const PracticeChoice& choice, std::optional<int> best, MatchOverHandler onOver)
+void MatchEngine::StartPractice(const PracticeChoice& choice, std::optional<int> best, MatchOverHandler onOver,
+                                bool bestKnown)
 {
     const unsigned serial = m_life.begin(std::move(onOver));
     m_undo.clear();
     m_practice.emplace(choice);
     m_practiceBest = best;
+    m_practiceBestKnown = bestKnown;
     m_match.cricket = false;
     m_match.blnBullUp = false;
     m_view.cricketBoardShown = false;
@@ -112,7 +114,7 @@ void MatchEngine::practiceOver(unsigned serial)
     const std::optional<int> result = m_practice->result();
     if (m_recorder && result)
         m_recorder->finishPractice(*result);
-    const std::string closing = m_practice->closingText(m_practiceBest);
+    const std::string closing = m_practice->closingText(m_practiceBest, m_practiceBestKnown);
     comment(closing);
     m_view.targetBeds.clear();
     m_host.refresh();
@@ -133,8 +135,12 @@ bool MatchEngine::showPracticeStats()
     const std::string remembered = m_view.comments;
     for (const std::string& line : m_practice->statsLines(m_practiceBest)) {
         comment(line);
+        const std::string shown = m_view.comments;
         if (!m_life.pauseFor(serial, 3))
             return false;
+        // A dart thrown during the pause has said its own line: it stays.
+        if (m_view.comments != shown)
+            return true;
     }
     comment(remembered);
     return true;

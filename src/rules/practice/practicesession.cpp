@@ -335,7 +335,7 @@ std::string PracticeSession::openingText(std::optional<int> best) const
     return text;
 }
 
-std::string PracticeSession::closingText(std::optional<int> best) const
+std::string PracticeSession::closingText(std::optional<int> best, bool bestKnown) const
 {
     const auto mine = result();
     if (!mine)
@@ -359,6 +359,8 @@ std::string PracticeSession::closingText(std::optional<int> best) const
                    " checked out, highest " + std::to_string(m_highest) + ".";
         break;
     }
+    if (!bestKnown)
+        return text;
     if (isNewBest(m_choice, *mine, best))
         text += " New personal best!";
     else if (best)

@@ -106,8 +106,9 @@ public:
     // The first line of a session, with the best so far when there is one.
     std::string openingText(std::optional<int> best) const;
     // The last line with the result, and whether it beats `best` (the best
-    // before this session). Empty while playing and after abandoning.
-    std::string closingText(std::optional<int> best) const;
+    // before this session). Empty while playing and after abandoning. When
+    // the bests could not be read (bestKnown false) nothing is said of them.
+    std::string closingText(std::optional<int> best, bool bestKnown = true) const;
 
 private:
     void clockDart(PracticeDart& d);

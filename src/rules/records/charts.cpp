@@ -150,11 +150,17 @@ std::map<std::string, PracticeResult> personalBests(std::span<const MatchRecord>
     std::map<std::string, PracticeResult> bests;
     for (const auto& [game, results] : practiceHistory(matches)) {
         const bool lower = lowerIsBetter(game);
-        const PracticeResult* best = &results.front();
-        for (const PracticeResult& r : results)
-            if (lower ? r.result < best->result : r.result > best->result)
+        // A 121 session that checked nothing out is no best to beat.
+        const bool needsPoints = game.starts_with("121");
+        const PracticeResult* best = nullptr;
+        for (const PracticeResult& r : results) {
+            if (needsPoints && r.result <= 0)
+                continue;
+            if (!best || (lower ? r.result < best->result : r.result > best->result))
                 best = &r;
-        bests.emplace(game, *best);
+        }
+        if (best)
+            bests.emplace(game, *best);
     }
     return bests;
 }

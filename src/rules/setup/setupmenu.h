@@ -62,6 +62,7 @@ public:
 
     // The practice game chosen on the panel, once its last choice is made.
     const std::optional<PracticeChoice>& practiceChoice() const { return m_practice; }
+    void forgetPractice() { m_practice.reset(); }
 
 private:
     void page(const char* heading, const char* o1, const char* o2, const char* o3, const char* o4);
