@@ -363,6 +363,43 @@ TEST(NetworkChallenge, AMachineInAMatchAnswersBusyAndTheChallengerStaysInTheLobb
     EXPECT_FALSE(b.st().match.networkGame);
 }
 
+// A practice game is a game: the machine answers busy and the session
+// plays on.
+TEST(NetworkChallenge, AMachineAtPracticeAnswersBusy)
+{
+    RunningGame a(313), b(314);
+    ASSERT_TRUE(a.app && b.app);
+    meetInALobby(a, b);
+    if (::testing::Test::HasFatalFailure())
+        return;
+    GameState& st = b.st();
+    st.match.player(1).name = "TOMAS";
+    st.view.setupVisible = false;
+    AnswerAll answers;
+    bool challenged = false;
+    bool practising = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (challenged || !b.win().engine().practice() || st.match.blnStopped || st.view.yellowPlayer != 1 ||
+            QApplication::activeModalWidget())
+            return;
+        challenged = true;
+        a.win().network().lobby()->cmdChallenge_Click();
+        waitUntil([&] { return answers.texts.contains(QStringLiteral("Tomas is busy. Try again when the game there is over.")); },
+                  5000);
+        practising = b.win().engine().practice() && !st.match.blnStopped && !st.match.networkGame;
+        b.win().engine().abandon();
+    });
+    watch.start(2);
+    b.win().engine().StartPractice(PracticeChoice::bobs27(), std::nullopt);
+    ASSERT_TRUE(waitUntil([&] { return challenged && st.match.blnStopped; }, 10000));
+    watch.stop();
+    EXPECT_TRUE(answers.texts.contains(QStringLiteral("Tomas is busy. Try again when the game there is over.")));
+    EXPECT_TRUE(practising); // his session was not taken over
+    EXPECT_FALSE(a.st().match.networkGame);
+    EXPECT_EQ(a.st().view.setupHeading, "SELECT GAME TYPE");
+}
+
 TEST(NetworkChallenge, TwoChallengesThatCrossAreSettledForTheHost)
 {
     RunningGame a(311), b(312);

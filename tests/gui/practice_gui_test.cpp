@@ -6,13 +6,29 @@
 
 #include "gui/guihelpers.h"
 #include "qt/records/recordkeeper.h"
+#include "rules/match/bed.h"
 #include "rules/match/board.h"
+#include "rules/practice/practicesession.h"
 #include "platform/matchstore.h"
 
 using namespace vantorelle;
 using namespace vantorelle::testing;
 
 namespace {
+
+// A checkout from 121 to 125 in three darts: the treble 20, a treble that
+// leaves a double, the double.
+std::string wayOut(int left)
+{
+    if (left > 100)
+        return "T20";
+    if (left <= 40 && left % 2 == 0)
+        return makeBed('D', left / 2);
+    for (int n = 1; n <= 20; ++n)
+        if (const int rest = left - 3 * n; rest >= 2 && rest <= 40 && rest % 2 == 0)
+            return makeBed('T', n);
+    return "S01";
+}
 
 // Oriel at her board: she clicks a bed of the target every time she has a
 // dart to throw, and says yes when asked whether it was that bed; but her
@@ -36,11 +52,19 @@ private:
         GameState& st = m_g.st();
         if (said.empty() || said.back() != st.view.comments)
             said.push_back(st.view.comments);
-        if (st.match.blnStopped || QApplication::activeModalWidget() || st.view.yellowPlayer != 1 ||
-            st.match.bytDart >= 3 || st.view.targetBeds.empty())
+        const PracticeSession* session = m_g.win().engine().practice();
+        if (!session || st.match.blnStopped || QApplication::activeModalWidget() || st.view.yellowPlayer != 1 ||
+            st.match.bytDart >= 3)
             return;
-        targetsSeen.insert(st.view.targetBeds.front());
-        const std::string bed = drawn < m_misses ? "S25" : st.view.targetBeds.front();
+        std::string bed;
+        if (session->choice().game == PracticeGame::Checkout121) {
+            bed = drawn < m_misses ? "S25" : wayOut(session->remaining());
+        } else {
+            if (st.view.targetBeds.empty())
+                return;
+            targetsSeen.insert(st.view.targetBeds.front());
+            bed = drawn < m_misses ? "S25" : st.view.targetBeds.front();
+        }
         const auto p = GetCoords(bed);
         ASSERT_TRUE(p) << bed;
         clickBoard(m_g.win().board(), p->x, p->y);
@@ -173,4 +197,27 @@ TEST(PracticeWindows, NewLeavesASessionRecordedAsAbandoned)
     const auto best = game.win().records().practiceBest("ORIEL VASQUEZ", "CLOCK/TREBLES");
     EXPECT_TRUE(best.known);
     EXPECT_FALSE(best.best);
+}
+
+TEST(PracticeWindows, A121SessionIsCheckedOutTargetByTarget)
+{
+    OrielsGame oriels(63);
+    RunningGame& game = oriels.game;
+    ASSERT_TRUE(game.app);
+    AtTheClock oriel(game, 0);
+    clickOption(game, 4); // PRACTICE
+    clickOption(game, 4); // 121 CHECKOUT
+    EXPECT_EQ(game.find<QLabel>("lblHeading")->text(), "NO. OF TARGETS");
+    clickOption(game, 2); // 5 TARGETS
+    ASSERT_TRUE(waitUntil([&] { return oriel.drawn >= 1; }, 10000));
+    EXPECT_EQ(game.find<QLabel>("lblScore_1")->text(), "61");
+    EXPECT_EQ(game.find<QLabel>("lblLegsHead_1")->text(), "TARGET");
+    EXPECT_EQ(game.find<QLabel>("lblSetsHead_1")->text(), "DARTS");
+    ASSERT_TRUE(backAtTheSetup(game));
+    EXPECT_EQ(oriel.drawn, 15); // three darts at each of 121 to 125
+    EXPECT_EQ(game.st().view.comments, "SESSION OVER: 5 OF 5 CHECKED OUT, HIGHEST 125. NEW PERSONAL BEST!");
+    const auto kept = practices(game, "ORIEL VASQUEZ");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].game, "121/5");
+    EXPECT_EQ(kept[0].practiceResult, std::optional<double>(125));
 }
