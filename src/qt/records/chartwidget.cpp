@@ -54,10 +54,25 @@ ChartScale chartScale(double highest)
         }
 }
 
+ChartScale chartScale(double lowest, double highest)
+{
+    if (!(lowest < 0) || !std::isfinite(lowest))
+        return chartScale(highest);
+    const double high = std::isfinite(highest) ? std::max(highest, 0.0) : 0.0;
+    const ChartScale span = chartScale(high - lowest);
+    const double step = span.top / span.steps;
+    ChartScale s;
+    s.bottom = std::floor(lowest / step + 1e-9) * step;
+    s.top = std::max(step, std::ceil(high / step - 1e-9) * step);
+    s.steps = std::max(1, static_cast<int>(std::lround((s.top - s.bottom) / step)));
+    return s;
+}
+
 struct ChartWidget::Frame {
     QRectF panel;
     QRectF plot; // where values are drawn
     double top = 1;
+    double bottom = 0;
     int steps = 5;
     QFont font;
 };
@@ -100,6 +115,7 @@ ChartWidget::Frame ChartWidget::frame(const ChartScale& scale) const
     Frame f;
     f.font = font();
     f.top = scale.top;
+    f.bottom = scale.bottom;
     f.steps = scale.steps;
     const double top = scale.top;
     f.panel = QRectF(rect()).adjusted(1, 1, -1, -1);
@@ -107,7 +123,8 @@ ChartWidget::Frame ChartWidget::frame(const ChartScale& scale) const
     const double line = m.height();
     // Room for the title and legend row, the numbers of the axis on the left
     // and the labels along the bottom.
-    const double axisWidth = std::max(m.horizontalAdvance(axisNumber(top)), m.horizontalAdvance(QStringLiteral("0")));
+    const double axisWidth = std::max({m.horizontalAdvance(axisNumber(top)), m.horizontalAdvance(QStringLiteral("0")),
+                                       m.horizontalAdvance(axisNumber(scale.bottom))});
     f.plot = f.panel.adjusted(kMargin + axisWidth + 6, kMargin + line + 8, -kMargin - 4, -kMargin - line - 4);
     if (m_isBars)
         f.plot.setTop(f.plot.top() + line); // the captions over the tallest bar
@@ -119,16 +136,19 @@ void ChartWidget::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     double highest = 0;
+    double lowest = 0;
     if (m_isBars) {
         for (const Bar& b : m_bars)
             highest = std::max(highest, b.value);
     } else {
         for (const Series& s : m_series)
             for (const auto& v : s.values)
-                if (v)
+                if (v) {
                     highest = std::max(highest, *v);
+                    lowest = std::min(lowest, *v);
+                }
     }
-    const Frame f = frame(chartScale(highest));
+    const Frame f = frame(chartScale(lowest, highest));
     p.setPen(Qt::NoPen);
     p.setBrush(kPanel);
     p.drawRoundedRect(f.panel, 6, 6);
@@ -165,7 +185,7 @@ void ChartWidget::paintEvent(QPaintEvent*)
         p.drawLine(QPointF(f.plot.left(), y), QPointF(f.plot.right(), y));
         p.setPen(kText);
         const QRectF at(f.panel.left(), y - line / 2, f.plot.left() - f.panel.left() - 6, line);
-        p.drawText(at, Qt::AlignRight | Qt::AlignVCenter, axisNumber(f.top * k / f.steps));
+        p.drawText(at, Qt::AlignRight | Qt::AlignVCenter, axisNumber(f.bottom + (f.top - f.bottom) * k / f.steps));
     }
     if (m_isBars)
         paintBars(p, f);
@@ -210,7 +230,9 @@ void ChartWidget::paintLines(QPainter& p, const Frame& f) const
     auto xAt = [&](std::size_t i) {
         return n == 1 ? f.plot.center().x() : f.plot.left() + f.plot.width() * static_cast<double>(i) / (n - 1);
     };
-    auto yAt = [&](double v) { return f.plot.bottom() - f.plot.height() * std::clamp(v / f.top, 0.0, 1.0); };
+    auto yAt = [&](double v) {
+        return f.plot.bottom() - f.plot.height() * std::clamp((v - f.bottom) / (f.top - f.bottom), 0.0, 1.0);
+    };
 
     // Labels along the bottom, every k-th so that none overlaps the next.
     if (!m_xLabels.empty()) {

@@ -14,8 +14,11 @@ namespace vantorelle {
 struct ChartScale {
     double top = 5;
     int steps = 5;
+    double bottom = 0; // below 0 when a value is (Bob's 27 can end below zero)
 };
 ChartScale chartScale(double highest);
+// The same for values that may go below zero: 0 stays on a step.
+ChartScale chartScale(double lowest, double highest);
 
 // The one chart of the statistics window, drawn with QPainter on a dark
 // panel over the window's gradient: a line chart of one or two series with a
