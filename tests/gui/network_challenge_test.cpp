@@ -35,13 +35,8 @@ private:
     void step()
     {
         GameState& st = m_g.st();
-        if (!st.match.networkGame || st.match.blnStopped || QApplication::activeModalWidget())
-            return;
-        const int own = st.match.isChallenger ? 1 : 2;
-        if (st.match.currentPlayer != own)
-            return;
-        if (st.match.blnBullUp ? (st.match.bytDart != own - 1 || st.match.blnBullDartDown)
-                               : st.view.yellowPlayer != own)
+        const int own = ownThrow(st);
+        if (own == 0)
             return;
         std::string bed = "S50";
         if (!st.match.blnBullUp) {
@@ -57,26 +52,6 @@ private:
     }
 
     RunningGame& m_g;
-    QTimer m_timer;
-};
-
-// Answers every message box with Yes where it has one, else OK.
-class AnswerAll : public QObject {
-public:
-    AnswerAll()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                QAbstractButton* b = box->button(QMessageBox::Yes);
-                (b ? b : box->button(QMessageBox::Ok))->click();
-            }
-        });
-        m_timer.start(5);
-    }
-    QStringList texts;
-
-private:
     QTimer m_timer;
 };
 

@@ -42,27 +42,6 @@ private:
     QTimer m_keepAlive;
 };
 
-// Answers every message box with Yes where it has one, else OK, and keeps
-// its text.
-class AnswerAll : public QObject {
-public:
-    AnswerAll()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                QAbstractButton* b = box->button(QMessageBox::Yes);
-                (b ? b : box->button(QMessageBox::Ok))->click();
-            }
-        });
-        m_timer.start(5);
-    }
-    QStringList texts;
-
-private:
-    QTimer m_timer;
-};
-
 const QString kLost = QStringLiteral("The connection to Ghost was lost.");
 
 // A program hosting here with Ghost joined from a bare line.

@@ -67,6 +67,41 @@ inline std::string nextBed(int remaining)
     return remaining == 61 ? "T19" : "T20";
 }
 
+// This machine's player (1 or 2) when it is his moment to throw in a
+// network match (his bull-up dart or a dart of his turn); 0 otherwise.
+inline int ownThrow(const GameState& st)
+{
+    if (!st.match.networkGame || st.match.blnStopped || QApplication::activeModalWidget())
+        return 0;
+    const int own = st.match.isChallenger ? 1 : 2;
+    if (st.match.currentPlayer != own)
+        return 0;
+    if (st.match.blnBullUp ? (st.match.bytDart != own - 1 || st.match.blnBullDartDown) : st.view.yellowPlayer != own)
+        return 0;
+    return own;
+}
+
+// Answers every message box with Yes where it has one, else OK, and keeps
+// its text.
+class AnswerAll : public QObject {
+public:
+    AnswerAll()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                QAbstractButton* b = box->button(QMessageBox::Yes);
+                (b ? b : box->button(QMessageBox::Ok))->click();
+            }
+        });
+        m_timer.start(5);
+    }
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
 // Plays this machine's own player of a network match: at a real board it
 // clicks the bed it wants; otherwise it aims with the pulsing circle. It
 // never touches the board on the other player's turns.
@@ -84,13 +119,8 @@ private:
     void step()
     {
         GameState& st = m_g.st();
-        if (!st.match.networkGame || st.match.blnStopped || QApplication::activeModalWidget())
-            return;
-        const int own = st.match.isChallenger ? 1 : 2;
-        if (st.match.currentPlayer != own)
-            return;
-        if (st.match.blnBullUp ? (st.match.bytDart != own - 1 || st.match.blnBullDartDown)
-                               : st.view.yellowPlayer != own)
+        const int own = ownThrow(st);
+        if (own == 0)
             return;
         const PlayerState& me = st.match.player(own);
         const std::string bed = st.match.blnBullUp ? "S50" : nextBed(me.score - st.match.bytTurnScore);

@@ -65,7 +65,9 @@ void FittedLabel::paintEvent(QPaintEvent*)
 
 namespace {
 constexpr const char* kBasePoints = "basePointSize";
-}
+// Text smaller than this cannot be read at any scale of the window.
+constexpr double kSmallestPoints = 4.0;
+} // namespace
 
 void setBasePointSize(QWidget* w, double points)
 {
@@ -79,7 +81,7 @@ void scaleFonts(QWidget* root, double scale)
         if (!base.isValid())
             continue;
         QFont f = w->font();
-        const double points = qMax(4.0, base.toDouble() * scale);
+        const double points = qMax(kSmallestPoints, base.toDouble() * scale);
         if (qAbs(f.pointSizeF() - points) < 0.01)
             continue;
         f.setPointSizeF(points);
