@@ -234,12 +234,19 @@ void frmDarts::lblOption_Click(int option)
     refresh();
 }
 
-void frmDarts::startExhibition(bool cricket)
+// The end of an exhibition or a practice game: the winner's overlay, then
+// the first page, unless another game began meanwhile.
+MatchOverHandler frmDarts::exhibitionOver()
 {
-    auto over = [this](const MatchResult& result) {
+    return [this](const MatchResult& result) {
         const unsigned serial = m_engine.serial();
         ExhibitionOver(result, m_st.view, *this, [this, serial] { return m_engine.serial() == serial; });
     };
+}
+
+void frmDarts::startExhibition(bool cricket)
+{
+    const MatchOverHandler over = exhibitionOver();
     if (cricket)
         m_engine.StartCricket(over);
     else
@@ -266,13 +273,7 @@ void frmDarts::startPractice()
     m_st.view.setupVisible = false;
     refresh();
     const RecordKeeper::PracticeBest best = m_records->practiceBest(m.player(1).name, practiceCode(*choice));
-    m_engine.StartPractice(
-        *choice, best.best,
-        [this](const MatchResult& result) {
-            const unsigned serial = m_engine.serial();
-            ExhibitionOver(result, m_st.view, *this, [this, serial] { return m_engine.serial() == serial; });
-        },
-        best.known);
+    m_engine.StartPractice(*choice, best.best, exhibitionOver(), best.known);
 }
 
 void frmDarts::startCareerMatch(const CareerMatch& match, MatchOverHandler onOver)

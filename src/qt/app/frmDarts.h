@@ -144,6 +144,7 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    MatchOverHandler exhibitionOver();
     void buildScoreboard();
     void buildMenus();
     void Hilite(QLabel* label);
