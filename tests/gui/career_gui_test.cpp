@@ -123,6 +123,7 @@ TEST(Career, TheDrawStandsAsideForHisMatchAndComesBackAfterTheBossKey)
     ASSERT_NE(draw, nullptr);
     QPointer<frmRosters> alive(draw);
     bool hidden = false, away = false, same = false, hiddenFromTheBoss = false;
+    QString info, tag;
     std::unique_ptr<CareerDriver> driver;
     {
         PressOk ok;
@@ -131,6 +132,8 @@ TEST(Career, TheDrawStandsAsideForHisMatchAndComesBackAfterTheBossKey)
             hidden = draw->isHidden();
             away = draw->awayForMatch();
             same = game.win().career().rosters() == draw;
+            info = game.find<QLabel>(QStringLiteral("lblInfo_1"))->text();
+            tag = QString::fromStdString(st.match.tag[1]);
             // The boss comes: the draw stays out of sight, not shown as a minimised window.
             game.win().bossKey();
             hiddenFromTheBoss = draw->isHidden();
@@ -144,6 +147,10 @@ TEST(Career, TheDrawStandsAsideForHisMatchAndComesBackAfterTheBossKey)
     EXPECT_TRUE(hidden);
     EXPECT_TRUE(away);
     EXPECT_TRUE(same);
+    // His nationality and rank beside his name, with nothing dangling after them.
+    EXPECT_FALSE(tag.isEmpty());
+    EXPECT_TRUE(info.startsWith(tag)) << info.toStdString();
+    EXPECT_FALSE(info.trimmed().endsWith(QChar(0x00B7))) << info.toStdString();
     EXPECT_TRUE(hiddenFromTheBoss);
     ASSERT_TRUE(alive);
     EXPECT_FALSE(draw->isVisible() && !draw->isMinimized()); // not in front of the boss

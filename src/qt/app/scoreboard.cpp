@@ -261,10 +261,12 @@ void frmDarts::refreshMatchInfo()
     for (int p = 1; p <= 2; ++p) {
         std::string line;
         // In a career, each player's nationality and world rank.
-        if (m.bytGameType == 2 && !m.tag[static_cast<std::size_t>(p)].empty())
-            line = m.tag[static_cast<std::size_t>(p)] + " \xC2\xB7 ";
-        if (recorded)
-            line += records::playerLine(rec.match(), rec.turns(), p, m.player(p).legDarts);
+        if (m.bytGameType == 2)
+            line = m.tag[static_cast<std::size_t>(p)];
+        if (recorded) {
+            const std::string figures = records::playerLine(rec.match(), rec.turns(), p, m.player(p).legDarts);
+            line += (line.empty() || figures.empty() ? "" : " \xC2\xB7 ") + figures;
+        }
         m_lblInfo[static_cast<std::size_t>(p)]->setText(on ? QString::fromStdString(line) : QString());
     }
     // The visit: the one being thrown, else the last one booked.
