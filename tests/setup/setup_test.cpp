@@ -229,6 +229,9 @@ TEST(PlayerSelection, ChecksInOrderAndKeepsWhatWasTyped)
     EXPECT_EQ(check("Ann", "", false, "nan").error, "Average must be between 30 and 100.");
     EXPECT_EQ(check("Ann", "", false, "30").choice->average, 30);
     EXPECT_EQ(check("Ann", "", false, " 100 ").choice->average, 100);
+    EXPECT_EQ(check("Ann", "", false, "75.4").choice->average, 75);
+    EXPECT_EQ(check("Ann", "", false, "100.4").error, "Average must be between 30 and 100.");
+    EXPECT_EQ(check("Ann", "", false, "60 5").error, "Average must be between 30 and 100.");
     // The name check comes before the average check.
     EXPECT_EQ(check("", "", false, "5").error, "Players must have a name.");
 

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 
@@ -29,9 +30,9 @@ StartOptions optionsFromEnvironment()
     if (ok)
         o.seed = seed;
     const QByteArray scaleText = qgetenv("VANTORELLE_TIME_SCALE").trimmed();
-    char* end = nullptr;
-    const double scale = std::strtod(scaleText.constData(), &end);
-    if (!scaleText.isEmpty() && end && *end == '\0' && scale >= 0)
+    // Qt reads it with a point whatever the desktop's language.
+    const double scale = scaleText.toDouble(&ok);
+    if (ok && std::isfinite(scale) && scale >= 0)
         o.timeScale = scale;
     return o;
 }

@@ -1,7 +1,7 @@
 #include "rules/setup/players.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 #include "rules/app/utf8.h"
 
@@ -23,9 +23,12 @@ std::optional<double> number(const std::string& text)
     const std::string t = trimmed(text);
     if (t.empty())
         return std::nullopt;
-    char* end = nullptr;
-    const double v = std::strtod(t.c_str(), &end);
-    if (*end != '\0' || !std::isfinite(v))
+    // Read the same whatever the desktop's language: a point is the
+    // decimal mark here, as in the player editor and the files.
+    const char* first = t.data() + (t[0] == '+' ? 1 : 0);
+    double v = 0;
+    const auto [end, err] = std::from_chars(first, t.data() + t.size(), v);
+    if (err != std::errc() || end != t.data() + t.size() || !std::isfinite(v))
         return std::nullopt;
     return v;
 }
