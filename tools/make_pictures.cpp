@@ -150,6 +150,8 @@ QImage logoImage(const QString& themeCode, QSize size)
     QColor colour(theme->colour.r, theme->colour.g, theme->colour.b);
     if (themeCode == QLatin1String("AllBlack"))
         colour = QColor(150, 150, 165);
+    else if (themeCode == QLatin1String("Practice"))
+        colour = QColor(70, 150, 160);
     QLinearGradient shade(0, 0, 0, 100);
     shade.setColorAt(0, colour.lighter(140));
     shade.setColorAt(1, colour.darker(180));
@@ -183,7 +185,9 @@ QImage logoImage(const QString& themeCode, QSize size)
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setBold(true);
     f.setPixelSize(14);
-    const QString text = themeCode == QLatin1String("AllBlack") ? QStringLiteral("EXHIBITION") : initials(theme->name);
+    const QString text = themeCode == QLatin1String("AllBlack")   ? QStringLiteral("EXHIBITION")
+                         : themeCode == QLatin1String("Practice") ? QStringLiteral("PRACTICE")
+                                                                  : initials(theme->name);
     // A long word is set smaller until it fits the band.
     while (f.pixelSize() > 7 && QFontMetrics(f).horizontalAdvance(text) > 68)
         f.setPixelSize(f.pixelSize() - 1);

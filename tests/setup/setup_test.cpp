@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/app/gamestate.h"
+#include "rules/app/theme.h"
 #include "rules/career/roster.h"
 #include "rules/setup/players.h"
 #include "rules/setup/setupmenu.h"
@@ -171,8 +172,13 @@ TEST(SetupMenu, BlankOptionsDoNothing)
 TEST(SetupMenu, PracticeGamesAreChosenThenTheirPlayer)
 {
     Menu m;
+    std::string theme;
+    m.menu.changeTheme = [&](const std::string& code) { theme = code; };
     EXPECT_EQ(m.pick("PRACTICE"), SetupNext::Nothing);
     EXPECT_EQ(m.st.view.setupHeading, "PRACTICE GAME");
+    EXPECT_EQ(theme, "Practice");
+    ASSERT_TRUE(themeFor(theme));
+    EXPECT_EQ(themeFor(theme)->name, std::string_view("PRACTICE"));
     EXPECT_EQ(m.options(), (std::vector<std::string>{"", "AROUND THE CLOCK", "BOB'S 27", "121 CHECKOUT"}));
     EXPECT_EQ(m.st.match.bytGameType, 1);
 

@@ -11,7 +11,8 @@ struct Rgb {
 };
 
 // Every tournament has its look: a colour, a logo and its name on the main
-// window. Exhibitions and network matches use the dark "AllBlack".
+// window. Exhibitions and network matches use the dark "AllBlack", practice
+// games the same dark look under a logo of their own.
 struct Theme {
     const char* code;
     Rgb colour;
@@ -21,6 +22,7 @@ struct Theme {
 
 inline constexpr Theme kThemes[] = {
     {"AllBlack", {1, 0, 0}, "flags/exhibition.gif", "EXHIBITION"},
+    {"Practice", {1, 0, 0}, "flags/practice.gif", "PRACTICE"},
     {"EM", {0, 0, 255}, "flags/europeanmasters.gif", "EUROPEAN MASTERS"},
     {"CO", {255, 0, 0}, "flags/canadianopen.gif", "CANADIAN GRAND PRIX"},
     {"EO", {255, 0, 0}, "flags/englishopen.gif", "ENGLISH OPEN"},

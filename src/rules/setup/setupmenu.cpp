@@ -109,10 +109,11 @@ SetupNext SetupMenu::click(int option, std::string* message)
         m_match.intStartScore = 501;
         page("MATCH LENGTH", "SHORT", "MEDIUM", "LONG", "");
     } else if (caption == "PRACTICE") {
-        // A practice game is played alone, in the exhibition's look.
+        // A practice game is played alone, in the exhibition's dark look
+        // under a logo of its own.
         m_practice.reset();
         if (changeTheme)
-            changeTheme("AllBlack");
+            changeTheme("Practice");
         m_view.flag = {};
         m_match.bytGameType = 1;
         page("PRACTICE GAME", "", "AROUND THE CLOCK", "BOB'S 27", "121 CHECKOUT");
