@@ -134,14 +134,18 @@ TEST_F(Practising, TheBestIsShownAtTheStartAndANewOneCalledAtTheEnd)
     ASSERT_EQ(ends.size(), 1u);
     EXPECT_EQ(ends[0].announcement, "Around the clock in 21 darts. New personal best!");
     EXPECT_EQ(lastComment(), "AROUND THE CLOCK IN 21 DARTS. NEW PERSONAL BEST!");
+    // The scoreboard's best is the new one from the end on.
+    EXPECT_EQ(engine.practiceBest(), 21);
     // Equal to the best is no new best.
     perfectClock(21);
     ASSERT_EQ(ends.size(), 1u);
     EXPECT_EQ(ends[0].announcement, "Around the clock in 21 darts. Best: 21 darts.");
+    EXPECT_EQ(engine.practiceBest(), 21);
     // Bests that could not be read are not claimed.
     perfectClock(std::nullopt, false);
     ASSERT_EQ(ends.size(), 1u);
     EXPECT_EQ(ends[0].announcement, "Around the clock in 21 darts.");
+    EXPECT_EQ(engine.practiceBest(), std::nullopt);
 }
 
 // 121 turns end with the third dart, and earlier with a bust or a checkout:

@@ -52,10 +52,11 @@ TEST(Scoreboard, EachPlayersFiguresAndTheVisitAsItLands)
     EXPECT_EQ(playerLine(m, turns, 2, 4), "AVG 19.50 \xC2\xB7 LAST BUST \xC2\xB7 DARTS 4");
 
     EXPECT_EQ(visitLines(thrown(1, 1, 3, 200, {"T20", "S05"}), true),
-              (std::vector<std::string>{"T20 60 \xC2\xB7 140", "5 5 \xC2\xB7 135"}));
+              (std::vector<std::string>{"T20 60 \xC2\xB7 140", "S5 5 \xC2\xB7 135"}));
     EXPECT_EQ(visitLines(thrown(1, 1, 3, 40, {"S20", "S50"}), true),
-              (std::vector<std::string>{"20 20 \xC2\xB7 20", "BULL 50 \xC2\xB7 BUST"}));
+              (std::vector<std::string>{"S20 20 \xC2\xB7 20", "BULL 50 \xC2\xB7 BUST"}));
     EXPECT_EQ(visitLines(thrown(1, 1, 3, 40, {"000"}), true), (std::vector<std::string>{"MISS 0 \xC2\xB7 40"}));
+    EXPECT_EQ(visitLines(thrown(1, 1, 3, 40, {"S25", "S12"}), false), (std::vector<std::string>{"S25 25", "S12 12"}));
 }
 
 TEST(Scoreboard, TheRouteOnlyWhenTheScoreIsAFinishForTheDartsLeft)

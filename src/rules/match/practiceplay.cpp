@@ -115,6 +115,9 @@ void MatchEngine::practiceOver(unsigned serial)
     if (m_recorder && result)
         m_recorder->finishPractice(*result);
     const std::string closing = m_practice->closingText(m_practiceBest, m_practiceBestKnown);
+    // The scoreboard's best and the figures key show the new best from now on.
+    if (result && m_practiceBestKnown && isNewBest(m_practice->choice(), *result, m_practiceBest))
+        m_practiceBest = result;
     comment(closing);
     m_view.targetBeds.clear();
     m_host.refresh();

@@ -12,17 +12,16 @@ namespace {
 
 const std::string kDot = " \xC2\xB7 "; // " · "
 
-// "T20", "D5", "5", "BULL", "25", "MISS".
+// "T20", "D5", "S5", "BULL", "S25", "MISS": a single keeps its letter, as in
+// the way out shown beneath, so that "S5 5" reads as bed and points.
 std::string shown(const std::string& bed)
 {
     if (bed == "S50")
         return "BULL";
-    if (bed == "S25")
-        return "25";
     if (bed.size() != 3 || bed == "000")
         return "MISS";
     const std::string number = bed[1] == '0' ? bed.substr(2) : bed.substr(1);
-    return bed[0] == 'S' ? number : bed.substr(0, 1) + number;
+    return bed.substr(0, 1) + number;
 }
 
 std::string plural(int n, const char* one, const char* many)
