@@ -147,7 +147,7 @@ void HeatPage::setDarts(std::vector<HeatDart> darts, const QString& who, const Q
 {
     m_darts = std::move(darts);
     if (m_darts.empty()) {
-        showNothing(who + QStringLiteral(" has no darts recorded") + period +
+        showNothing(who + QStringLiteral(" has no match darts recorded") + period +
                     QStringLiteral(" (typed scores have none)."));
         return;
     }
