@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMenuBar>
+#include <QTimer>
 #include <csignal>
 #include <deque>
 
@@ -97,6 +98,17 @@ TEST(RecordsInPlay, TheScoreboardFollowsEveryDartAndALegEndsWithItsFigures)
         if (summary.isEmpty() && game.win().summary()->isVisibleTo(&game.win()))
             summary = game.win().summary()->shownRows();
     };
+    // Every visit the panel shows beside the commentary, as they change, also
+    // while a score is called.
+    QStringList shown;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const QString now = text(game, "lblComments") + " = " + text(game, "lblVisit_1") + "|" +
+                            text(game, "lblVisit_2") + "|" + text(game, "lblVisit_3");
+        if (shown.isEmpty() || shown.back() != now)
+            shown << now;
+    });
+    watch.start(0);
     QObject::connect(&game.win(), &frmDarts::dartDrawn, [&] {
         if (summary.isEmpty() && !game.win().summary()->shownRows().isEmpty())
             summary = game.win().summary()->shownRows();
@@ -109,6 +121,10 @@ TEST(RecordsInPlay, TheScoreboardFollowsEveryDartAndALegEndsWithItsFigures)
     ASSERT_GE(visits.size(), 5);
     EXPECT_EQ(visits[0], QString::fromUtf8("T20 60 · 241||"));
     EXPECT_EQ(visits[1], QString::fromUtf8("T20 60 · 241|T20 60 · 181|"));
+    // The whole visit stays on once its last dart is in, while it is called.
+    EXPECT_TRUE(shown.contains(QString::fromUtf8(
+        "DART 3 HITS 60. NIA QUARRELL SCORES 180. = T20 60 · 241|T20 60 · 181|T20 60 · 121")))
+        << shown.join(QStringLiteral(" / ")).toStdString();
     EXPECT_EQ(visits[4], QString::fromUtf8("T20 60 · 61|T11 33 · 28|"));
     // From 121 with three darts to come, 61 with two and 28 with one, the way out is shown.
     EXPECT_EQ(routes[0], QString()); // 241 is no finish

@@ -33,6 +33,7 @@ VisitPanel::VisitPanel(QWidget* parent) : QWidget(parent)
     m_who = static_cast<FittedLabel*>(makeLabel(this, QStringLiteral("lblVisitWho"), 9, kGrey, Qt::AlignLeft));
     box->addWidget(m_who);
     auto* row = new QHBoxLayout;
+    row->setSpacing(14); // the three darts stand apart: "T20 60 · 241   S5 5 · 236"
     for (int i = 0; i < 3; ++i) {
         auto* l = static_cast<FittedLabel*>(
             makeLabel(this, QStringLiteral("lblVisit_%1").arg(i + 1), 12, kWhite, Qt::AlignLeft | Qt::AlignVCenter));

@@ -269,7 +269,8 @@ void frmDarts::refreshMatchInfo()
         }
         m_lblInfo[static_cast<std::size_t>(p)]->setText(on ? QString::fromStdString(line) : QString());
     }
-    // The visit: the one being thrown, else the last one booked.
+    // The visit: the one being thrown, else the last one booked (also while
+    // its score is called, before the next thrower steps up).
     const bool x01 = !m.cricket;
     m_visit->setVisible(on && x01 && !m_st.view.cricketBoardShown);
     if (!m_visit->isVisible())
@@ -279,7 +280,7 @@ void frmDarts::refreshMatchInfo()
     if (rec.visitPlayer() != 0) {
         who = rec.visitPlayer();
         darts = records::visitLines(rec.visitSoFar(), true);
-    } else if (!rec.turns().empty() && !rec.turns().back().typed && m.bytDart == 0) {
+    } else if (!rec.turns().empty() && !rec.turns().back().typed) {
         who = rec.turns().back().key.player;
         darts = records::visitLines(rec.turns().back(), true);
     }
