@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "rules/app/decimal.h"
 #include "rules/app/folders.h"
 #include "rules/app/utf8path.h"
 #include "rules/app/wav.h"
@@ -158,4 +159,16 @@ TEST(Folders, AccentedFolderNames)
     std::string text;
     copy >> text;
     EXPECT_EQ(text, "shipped");
+}
+
+// The time scale from the environment and a typed average are read alike:
+// a point whatever the language, and nothing that would make a pause endless.
+TEST(Decimal, APointNumberAndNothingElse)
+{
+    EXPECT_EQ(readDecimal("0"), 0.0);
+    EXPECT_EQ(readDecimal(" 0.25\t"), 0.25);
+    EXPECT_EQ(readDecimal("+2"), 2.0);
+    EXPECT_EQ(readDecimal("-1"), -1.0); // the caller decides whether a sign is wanted
+    for (const char* bad : {"", " ", "+", "0,5", "1.5x", "nan", "inf", "1e999", "--1", "+-1"})
+        EXPECT_EQ(readDecimal(bad), std::nullopt) << bad;
 }

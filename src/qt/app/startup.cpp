@@ -5,10 +5,10 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <chrono>
-#include <cmath>
 #include <cstdlib>
 #include <fstream>
 
+#include "rules/app/decimal.h"
 #include "rules/app/folders.h"
 #include "qt/app/frmDarts.h"
 #include "qt/app/settings.h"
@@ -29,11 +29,8 @@ StartOptions optionsFromEnvironment()
     const auto seed = qEnvironmentVariable("VANTORELLE_SEED").toULongLong(&ok);
     if (ok)
         o.seed = seed;
-    const QByteArray scaleText = qgetenv("VANTORELLE_TIME_SCALE").trimmed();
-    // Qt reads it with a point whatever the desktop's language.
-    const double scale = scaleText.toDouble(&ok);
-    if (ok && std::isfinite(scale) && scale >= 0)
-        o.timeScale = scale;
+    if (const auto scale = readDecimal(qgetenv("VANTORELLE_TIME_SCALE").toStdString()); scale && *scale >= 0)
+        o.timeScale = *scale;
     return o;
 }
 

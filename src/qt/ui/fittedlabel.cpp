@@ -81,7 +81,7 @@ void scaleFonts(QWidget* root, double scale)
         if (!base.isValid())
             continue;
         QFont f = w->font();
-        const double points = qMax(kSmallestPoints, base.toDouble() * scale);
+        const double points = qMax(kSmallestPoints, base.value<double>() * scale);
         if (qAbs(f.pointSizeF() - points) < 0.01)
             continue;
         f.setPointSizeF(points);

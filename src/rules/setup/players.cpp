@@ -1,8 +1,8 @@
 #include "rules/setup/players.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "rules/app/decimal.h"
 #include "rules/app/utf8.h"
 
 namespace vantorelle {
@@ -16,21 +16,6 @@ std::string trimmed(const std::string& s)
         return {};
     const auto e = s.find_last_not_of(" \t");
     return s.substr(b, e - b + 1);
-}
-
-std::optional<double> number(const std::string& text)
-{
-    const std::string t = trimmed(text);
-    if (t.empty())
-        return std::nullopt;
-    // Read the same whatever the desktop's language: a point is the
-    // decimal mark here, as in the player editor and the files.
-    const char* first = t.data() + (t[0] == '+' ? 1 : 0);
-    double v = 0;
-    const auto [end, err] = std::from_chars(first, t.data() + t.size(), v);
-    if (err != std::errc() || end != t.data() + t.size() || !std::isfinite(v))
-        return std::nullopt;
-    return v;
 }
 
 } // namespace
@@ -51,7 +36,7 @@ PlayersCheck checkPlayers(PlayersEntry& e)
         out.error = "Players must have a name.";
         return out;
     }
-    const auto ave = number(e.average);
+    const auto ave = readDecimal(e.average);
     if (!ave || *ave < 30 || *ave > 100) {
         out.error = "Average must be between 30 and 100.";
         return out;
