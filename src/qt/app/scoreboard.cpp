@@ -269,27 +269,17 @@ void frmDarts::refreshMatchInfo()
         }
         m_lblInfo[static_cast<std::size_t>(p)]->setText(on ? QString::fromStdString(line) : QString());
     }
-    // The visit: the one being thrown, else the last one booked (also while
-    // its score is called, before the next thrower steps up).
     const bool x01 = !m.cricket;
     m_visit->setVisible(on && x01 && !m_st.view.cricketBoardShown);
     if (!m_visit->isVisible())
         return;
-    int who = 0;
-    std::vector<std::string> darts;
-    if (rec.visitPlayer() != 0) {
-        who = rec.visitPlayer();
-        darts = records::visitLines(rec.visitSoFar(), true);
-    } else if (!rec.turns().empty() && !rec.turns().back().typed) {
-        who = rec.turns().back().key.player;
-        darts = records::visitLines(rec.turns().back(), true);
-    }
+    const records::ShownVisit visit = records::shownVisit(rec, true);
     QString route;
     const int p = m.currentPlayer;
     if (!m.blnStopped && !m.blnBullUp && m_st.view.yellowPlayer == p && m.bytDart < 3)
         route = QString::fromStdString(
             records::checkoutRoute(m.player(p).score - m.bytTurnScore, 3 - m.bytDart));
-    m_visit->show(who ? QString::fromStdString(m.player(who).name) : QString(), darts, route);
+    m_visit->show(visit.player ? QString::fromStdString(m.player(visit.player).name) : QString(), visit.darts, route);
 }
 
 void frmDarts::refreshPractice(const PracticeSession& session)
@@ -311,11 +301,7 @@ void frmDarts::refreshPractice(const PracticeSession& session)
     // The visit panel shows the turn being thrown, else the last one; in
     // 121 the way out too.
     const records::MatchRecorder& rec = m_records->recorder();
-    std::vector<std::string> darts;
-    if (rec.visitPlayer() != 0)
-        darts = records::visitLines(rec.visitSoFar(), false);
-    else if (!rec.turns().empty())
-        darts = records::visitLines(rec.turns().back(), false);
+    const std::vector<std::string> darts = records::shownVisit(rec, false).darts;
     QString route;
     if (session.playing() && session.choice().game == PracticeGame::Checkout121)
         route = text(records::checkoutRoute(session.remaining(), 3 - session.dartsThrownInTurn()));

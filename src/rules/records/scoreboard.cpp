@@ -70,6 +70,15 @@ std::vector<std::string> visitLines(const TurnRecord& visit, bool x01)
     return out;
 }
 
+ShownVisit shownVisit(const MatchRecorder& rec, bool x01)
+{
+    if (rec.visitPlayer() != 0)
+        return {rec.visitPlayer(), visitLines(rec.visitSoFar(), x01)};
+    if (!rec.turns().empty() && !rec.turns().back().typed)
+        return {rec.turns().back().key.player, visitLines(rec.turns().back(), x01)};
+    return {};
+}
+
 std::string checkoutRoute(int remaining, int dartsLeft)
 {
     if (remaining < 2 || dartsLeft < 1 || dartsLeft > 3 || CantFinish(remaining))

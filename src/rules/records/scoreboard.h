@@ -7,6 +7,7 @@
 
 #include "rules/records/figures.h"
 #include "rules/records/record.h"
+#include "rules/records/recorder.h"
 
 namespace vantorelle::records {
 
@@ -25,6 +26,15 @@ std::string playerLine(const MatchRecord& match, std::span<const TurnRecord> tur
 // The darts of a visit as they landed, each with its points and (x01) the
 // score left after it: {"T20 60 · 441", "S5 5 · 436"}; a bust says so.
 std::vector<std::string> visitLines(const TurnRecord& visit, bool x01);
+
+// The visit the panel shows: the one being thrown, else the last one booked
+// (also while its score is called, until the next dart), never a typed turn,
+// which has no darts to show. Player 0 and no darts when there is none.
+struct ShownVisit {
+    int player = 0;
+    std::vector<std::string> darts;
+};
+ShownVisit shownVisit(const MatchRecorder& rec, bool x01);
 
 // The route to check out from what is left with the darts left in the
 // visit, when there is one ("T20 T20 BULL"); empty when the score is not a
