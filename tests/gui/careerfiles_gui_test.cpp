@@ -202,6 +202,34 @@ TEST(Load, LeavingDuringTheFirstMatchAndLoadingAgainKeepsTheDraw)
     EXPECT_TRUE(trimSpaces(st.career.QualifyingDraw[129]).empty());
 }
 
+// The draw's save fails, and the career is left while the player is told
+// (a challenge comes, say): no draw window opens after the box.
+TEST(Load, ACareerLeftDuringTheFailedSaveOfItsDrawOpensNoDraw)
+{
+    RunningGame game(24);
+    ASSERT_TRUE(game.app);
+    createCareer(game);
+    const QString car = game.data.filePath("Ivo Vane.car");
+    QFile::remove(car);
+    ASSERT_TRUE(QDir(game.data.path()).mkdir(QStringLiteral("Ivo Vane.car")));
+    bool told = false;
+    QTimer leave;
+    QObject::connect(&leave, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->text().startsWith(QStringLiteral("The career could not be saved")))
+            return;
+        told = true;
+        game.win().career().closeAll();
+        if (QApplication::activeModalWidget() == box)
+            box->button(QMessageBox::Ok)->click();
+    });
+    leave.start(5);
+    EXPECT_EQ(openFirstDraw(game), nullptr);
+    EXPECT_TRUE(told);
+    EXPECT_EQ(game.win().career().schedule(), nullptr);
+    QDir(game.data.path()).rmdir(QStringLiteral("Ivo Vane.car"));
+}
+
 TEST(Load, CancelledDeletedAndNoneLeft)
 {
     RunningGame game(22);

@@ -193,7 +193,9 @@ void CareerWindows::startTournament()
     // draw is saved at once: a player who leaves during his first match and
     // loads the career again finds the same draw, not a new one to pick from.
     BuildDraw(m_st.career, m_rng);
-    saveCareer();
+    // A save that fails is told in a box, during which the career may be left.
+    if (!saveCareer() && generation != m_generation)
+        return;
     openDraw();
 }
 
