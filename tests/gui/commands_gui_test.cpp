@@ -90,8 +90,8 @@ TEST(MenuBar, EntriesInOrder)
         captions << a->text();
     // The game's own entries in their order, with the records' two beside the statistics.
     EXPECT_EQ(captions, (QStringList{"&New", "&Load", "Audio", "Help", "Statistics", "Records", "Undo", "Rankings",
-                                     "Player History", "Editor", "Docs", "Network", "How to Play", "Credits", "Boss",
-                                     "&Quit"}));
+                                     "Player History", "Editor", "Docs", "Network", "How to Play", "Credits", "Website",
+                                     "Boss", "&Quit"}));
     QStringList docs;
     for (QAction* a : game.win().menuBar()->findChild<QMenu*>(QStringLiteral("mnuDocs"))->actions())
         docs << a->text();
@@ -257,10 +257,12 @@ TEST(CommandKeys, DocumentsOpenFromTheApplicationFolder)
     QTest::keyClick(&game.win(), Qt::Key_F1);
     for (QAction* a : game.win().menuBar()->findChild<QMenu*>(QStringLiteral("mnuDocs"))->actions())
         a->trigger();
-    ASSERT_EQ(opened.size(), 3);
+    game.win().findChild<QAction*>(QStringLiteral("mnuWebsite"))->trigger();
+    ASSERT_EQ(opened.size(), 4);
     EXPECT_TRUE(opened[0].endsWith("/ZEKOHELP.htm"));
     EXPECT_TRUE(opened[1].endsWith("/Readme.txt"));
     EXPECT_TRUE(opened[2].endsWith("/License.txt"));
+    EXPECT_TRUE(opened[3].endsWith("/Website.htm"));
     for (const QString& p : opened)
         EXPECT_TRUE(QFile::exists(p)) << p.toStdString();
 

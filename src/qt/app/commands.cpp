@@ -92,6 +92,8 @@ void frmDarts::buildMenus()
     add(bar, "mnuNetwork", QStringLiteral("Network"), [this] { m_network->open(); });
     add(bar, "mnuPlay", QStringLiteral("How to Play"), &frmDarts::openHelp);
     add(bar, "mnuCredits", QStringLiteral("Credits"), &frmDarts::showCredits);
+    // The game's web site goes with it, to be read without a connection.
+    add(bar, "mnuWebsite", QStringLiteral("Website"), [this] { openAppDocument(QStringLiteral("Website.htm")); });
     add(bar, "mnuBoss", QStringLiteral("Boss"), &frmDarts::bossKey);
     add(bar, "mnuQuit", QStringLiteral("&Quit"), &QWidget::close);
 
